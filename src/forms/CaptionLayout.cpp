@@ -1,0 +1,124 @@
+#include "CaptionLayout.h"
+
+namespace CaptionLayout {
+
+namespace {
+
+class LineBreaker
+{
+public:
+    LineBreaker(const QFontMetricsF &metrics, qreal width)
+        : metrics_(metrics)
+        , width_(width)
+    {
+    }
+
+    void addParagraph(const QString &paragraph)
+    {
+        current_.clear();
+        currentWidth_ = 0;
+        endsWithWord_ = false;
+        qsizetype i = 0;
+        while (i < paragraph.size()) {
+            if (paragraph.at(i) == u' ') {
+                addBlank();
+                ++i;
+                continue;
+            }
+            qsizetype end = i;
+            while (end < paragraph.size() && paragraph.at(end) != u' ')
+                ++end;
+            addWord(paragraph.mid(i, end - i));
+            i = end;
+        }
+        lines_.append(current_);
+    }
+
+    QStringList lines() const { return lines_; }
+
+private:
+    qreal advance(const QString &text) const { return metrics_.horizontalAdvance(text); }
+
+    void newLine()
+    {
+        lines_.append(current_);
+        current_.clear();
+        currentWidth_ = 0;
+        endsWithWord_ = false;
+    }
+
+    void addBlank()
+    {
+        const qreal blank = advance(QStringLiteral(" "));
+        if (currentWidth_ + blank > width_ && !current_.isEmpty()) {
+            const bool breakAfterWord = endsWithWord_;
+            newLine();
+            if (breakAfterWord)
+                return; // this blank is the line break itself
+        }
+        current_ += u' ';
+        currentWidth_ += blank;
+        endsWithWord_ = false;
+    }
+
+    void addWord(const QString &word)
+    {
+        const qreal wordWidth = advance(word);
+        if (currentWidth_ + wordWidth > width_ && !current_.isEmpty())
+            newLine();
+        if (wordWidth <= width_ || !current_.isEmpty()) {
+            append(word, wordWidth);
+            return;
+        }
+        // Wider than the whole box: break it between characters.
+        for (const QChar c : word) {
+            const qreal w = advance(QString(c));
+            if (currentWidth_ + w > width_ && !current_.isEmpty())
+                newLine();
+            append(QString(c), w);
+        }
+    }
+
+    void append(const QString &text, qreal width)
+    {
+        current_ += text;
+        currentWidth_ += width;
+        endsWithWord_ = true;
+    }
+
+    const QFontMetricsF &metrics_;
+    qreal width_;
+    QStringList lines_;
+    QString current_;
+    qreal currentWidth_ = 0;
+    bool endsWithWord_ = false;
+};
+
+} // namespace
+
+QStringList wrap(const QString &caption, const QFontMetricsF &metrics, qreal width)
+{
+    LineBreaker breaker(metrics, width);
+    QString text = caption;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    const QStringList paragraphs = text.split(u'\n');
+    for (const QString &paragraph : paragraphs)
+        breaker.addParagraph(paragraph);
+    return breaker.lines();
+}
+
+QString withoutAccessKeys(const QString &caption)
+{
+    QString shown;
+    shown.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) == u'&' && i + 1 < caption.size()) {
+            ++i; // "&&" leaves one "&", "&x" leaves "x"
+        }
+        shown += caption.at(i);
+    }
+    return shown;
+}
+
+} // namespace CaptionLayout

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QFontMetricsF>
+#include <QString>
+#include <QStringList>
+
+// Word wrapping as the program's labels do it.
+//
+// A carriage return (or line feed) starts a new line. Otherwise lines break
+// between words, and blanks keep their room: a run of blanks that reaches the
+// right edge goes on at the start of the next line, so blanks can carry a text
+// down a box. Only the one blank at which a line breaks after a word is
+// dropped. A word wider than the box is broken between characters.
+namespace CaptionLayout {
+
+QStringList wrap(const QString &caption, const QFontMetricsF &metrics, qreal width);
+
+// The caption as drawn: "&x" marks an access key and is not shown, "&&" is a
+// literal ampersand.
+QString withoutAccessKeys(const QString &caption);
+
+} // namespace CaptionLayout

@@ -1,0 +1,181 @@
+#include "FormBuilder.h"
+
+#include "FormButton.h"
+#include "FormControls.h"
+#include "FormLabel.h"
+#include "FormPicture.h"
+#include "FormTimer.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QIcon>
+#include <QPalette>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace FormBuilder {
+
+QColor resolve(const Design::Colour &colour)
+{
+    using System = Design::Colour::System;
+    if (colour.isRgb)
+        return QColor(colour.red, colour.green, colour.blue);
+    const QPalette palette = QApplication::palette();
+    switch (colour.system) {
+    case System::WindowBackground:
+        return palette.color(QPalette::Base);
+    case System::WindowText:
+        return palette.color(QPalette::Text);
+    case System::ButtonFace:
+        return palette.color(QPalette::Button);
+    case System::ButtonText:
+        return palette.color(QPalette::ButtonText);
+    case System::None:
+        break;
+    }
+    return {};
+}
+
+QFont fontFor(const Design::Font &design)
+{
+    QFont font(design.face);
+    font.setPointSizeF(design.points);
+    font.setWeight(QFont::Weight(design.weight));
+    font.setItalic(design.italic);
+    return font;
+}
+
+namespace {
+
+void applyColours(QWidget &widget, const Design::Colour &back, const Design::Colour &fore)
+{
+    QPalette palette = widget.palette();
+    if (back.isSet())
+        palette.setColor(QPalette::Window, resolve(back));
+    if (fore.isSet()) {
+        palette.setColor(QPalette::WindowText, resolve(fore));
+        palette.setColor(QPalette::Text, resolve(fore));
+    }
+    widget.setPalette(palette);
+}
+
+Qt::Alignment alignmentOf(Design::LabelStyle style)
+{
+    if (style.testFlag(Design::Centred))
+        return Qt::AlignHCenter | Qt::AlignTop;
+    if (style.testFlag(Design::RightAligned))
+        return Qt::AlignRight | Qt::AlignTop;
+    return Qt::AlignLeft | Qt::AlignTop;
+}
+
+QWidget *create(const Design::Control &design, QWidget &window)
+{
+    switch (design.kind) {
+    case Design::Kind::Label: {
+        auto *label = new FormLabel(&window);
+        label->setCaption(design.caption);
+        label->setAlignment(alignmentOf(design.style));
+        label->setFramed(design.style.testFlag(Design::Framed));
+        label->setFlat(design.style.testFlag(Design::Flat));
+        return label;
+    }
+    case Design::Kind::Button: {
+        auto *button = new FormButton(&window);
+        button->setText(design.caption);
+        return button;
+    }
+    case Design::Kind::Picture:
+    case Design::Kind::Image: {
+        auto *picture = new FormPicture(&window);
+        picture->setFillsBackground(design.kind == Design::Kind::Picture);
+        if (!design.picture.isEmpty()) {
+            if (design.kind == Design::Kind::Image)
+                picture->setPicture(QIcon(design.picture).pixmap(32, 32));
+            else
+                picture->setPicture(QPixmap(design.picture));
+        }
+        return picture;
+    }
+    }
+    return nullptr;
+}
+
+void applyWindow(const Design::Window &design, QWidget &window)
+{
+    window.setObjectName(design.name);
+    window.setWindowTitle(design.caption);
+    window.setFont(fontFor(design.font));
+    window.setAutoFillBackground(true);
+    applyColours(window, design.back, design.fore);
+    if (!design.icon.isEmpty())
+        window.setWindowIcon(QIcon(design.icon));
+
+    const QSize client(Twips::toPixels(design.clientWidth), Twips::toPixels(design.clientHeight));
+    if (design.border == Design::Border::FixedDialog) {
+        window.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                              | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+        window.setFixedSize(client);
+    } else {
+        window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                              | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+        window.resize(client);
+    }
+    window.setMouseTracking(true);
+}
+
+} // namespace
+
+FormControls *build(const Design::Window &design, QWidget &window)
+{
+    applyWindow(design, window);
+    auto *controls = new FormControls(&window);
+
+    // Labels first, then the rest; each group from back to front, so that a
+    // control created later lies in front of those before it.
+    std::vector<const Design::Control *> creationOrder;
+    for (auto it = design.controls.rbegin(); it != design.controls.rend(); ++it)
+        if (it->kind == Design::Kind::Label)
+            creationOrder.push_back(&*it);
+    for (auto it = design.controls.rbegin(); it != design.controls.rend(); ++it)
+        if (it->kind != Design::Kind::Label)
+            creationOrder.push_back(&*it);
+
+    QHash<const Design::Control *, QWidget *> made;
+    for (const Design::Control *control : creationOrder) {
+        QWidget *widget = create(*control, window);
+        widget->setObjectName(control->name);
+        widget->setProperty("index", control->index);
+        widget->setGeometry(control->rect.toPixels());
+        if (control->font)
+            widget->setFont(fontFor(*control->font));
+        if (control->kind != Design::Kind::Button)
+            applyColours(*widget, control->back, control->fore);
+        widget->setVisible(control->visible == Design::Visible);
+        made.insert(control, widget);
+    }
+    for (const Design::Control &control : design.controls)
+        controls->add(control.name, control.index, made.value(&control));
+
+    std::vector<const Design::Control *> tabOrder;
+    for (const Design::Control &control : design.controls)
+        if (control.kind == Design::Kind::Button)
+            tabOrder.push_back(&control);
+    std::stable_sort(tabOrder.begin(), tabOrder.end(),
+                     [](const auto *a, const auto *b) { return a->tabIndex < b->tabIndex; });
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(made.value(tabOrder[i - 1]), made.value(tabOrder[i]));
+    for (const Design::Control *control : tabOrder) {
+        if (control->visible == Design::Visible) {
+            made.value(control)->setFocus();
+            break;
+        }
+    }
+
+    for (const Design::Timer &timer : design.timers)
+        controls->addTimer(timer.name, new FormTimer(&window, timer.intervalMs, timer.enabled));
+
+    return controls;
+}
+
+} // namespace FormBuilder

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "Design.h"
+
+#include <QColor>
+#include <QFont>
+
+class FormControls;
+class QWidget;
+
+// Turns a window design into widgets: sets the window's own properties and
+// creates every control with its geometry, font, colours, look, visibility and
+// tab order. Labels are created first so that they lie beneath buttons and
+// pictures; within each group the design's front-to-back order holds.
+namespace FormBuilder {
+
+FormControls *build(const Design::Window &design, QWidget &window);
+
+QColor resolve(const Design::Colour &colour);
+QFont fontFor(const Design::Font &font);
+
+} // namespace FormBuilder

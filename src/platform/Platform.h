@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+// Everything the operating system decides for the program: the clock, the
+// screen, other running instances, modal message boxes and ending the process.
+// The windows reach the system only through this interface, so tests can hand
+// them a fake and drive every decision.
+class Platform
+{
+public:
+    enum class Answer { Yes, No };
+
+    virtual ~Platform() = default;
+
+    // Time of day in seconds since midnight, with fractions of a second.
+    virtual float secondsSinceMidnight() const = 0;
+
+    virtual int screenWidthTwips() const = 0;
+    virtual int screenHeightTwips() const = 0;
+
+    // Whether another instance of the program runs for the same user.
+    virtual bool anotherInstanceRunning() = 0;
+
+    // A system-modal Yes/No box without icon.
+    virtual Answer askYesNo(const QString &text, const QString &title, Answer defaultAnswer) = 0;
+
+    // An application-modal box with a single OK button and no icon.
+    virtual void tell(const QString &text, const QString &title) = 0;
+
+    // Ends the process with status 0 without running any window's closing
+    // steps. The real implementation does not return; callers must not rely on
+    // that and return straight after the call.
+    virtual void terminateNow() = 0;
+};

@@ -1,0 +1,69 @@
+#include "QtPlatform.h"
+
+#include "forms/Twips.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTime>
+
+#include <cstdio>
+#include <cstdlib>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+// The program joins lines with a carriage return alone; Qt's message box
+// breaks lines at line feeds.
+QString shownText(QString text)
+{
+    return text.replace(u"\r\n"_s, u"\n"_s).replace(u'\r', u'\n');
+}
+} // namespace
+
+float QtPlatform::secondsSinceMidnight() const
+{
+    return static_cast<float>(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f;
+}
+
+int QtPlatform::screenWidthTwips() const
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? Twips::fromPixels(screen->geometry().width()) : 0;
+}
+
+int QtPlatform::screenHeightTwips() const
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? Twips::fromPixels(screen->geometry().height()) : 0;
+}
+
+bool QtPlatform::anotherInstanceRunning()
+{
+    return instances_.anotherInstanceRunning();
+}
+
+Platform::Answer QtPlatform::askYesNo(const QString &text, const QString &title, Answer defaultAnswer)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, shownText(text), QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(defaultAnswer == Answer::Yes ? QMessageBox::Yes : QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    // System-modal: above the windows of every application until answered.
+    box.setWindowModality(Qt::ApplicationModal);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+void QtPlatform::tell(const QString &text, const QString &title)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, shownText(text), QMessageBox::Ok);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+void QtPlatform::terminateNow()
+{
+    instances_.release();
+    std::fflush(nullptr);
+    std::_Exit(0);
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+
+// A platform whose every decision the test makes: the clock, the screen, the
+// other instance and the answers to message boxes. It records what the
+// program asked of it, in order, in `calls`.
+class FakePlatform final : public Platform
+{
+public:
+    float secondsSinceMidnight() const override;
+    int screenWidthTwips() const override { return screenWidth; }
+    int screenHeightTwips() const override { return screenHeight; }
+    bool anotherInstanceRunning() override;
+    Answer askYesNo(const QString &text, const QString &title, Answer defaultAnswer) override;
+    void tell(const QString &text, const QString &title) override;
+    void terminateNow() override;
+
+    // The clock: successive readings come from `clockReadings` while it has
+    // any, then `clock` is returned.
+    float clock = 0.0f;
+    mutable std::deque<float> clockReadings;
+    mutable int clockReads = 0;
+
+    int screenWidth = 1280 * 15;
+    int screenHeight = 1024 * 15;
+    bool otherInstance = false;
+    Answer answer = Answer::Yes;
+
+    // What the program asked, e.g. "instance?", "ask:<title>", "tell:<title>",
+    // "clock", "terminate".
+    QStringList calls;
+
+    struct Box {
+        QString text;
+        QString title;
+        Answer defaultAnswer = Answer::No;
+        bool yesNo = false;
+    };
+    QList<Box> boxes;
+    int terminations = 0;
+
+    // Called while a message box is "open", to look at the program then.
+    std::function<void(const Box &)> whileBoxOpen;
+};
