@@ -1,0 +1,26 @@
+// A stand-in for a running program instance, for the instance tests: it asks
+// the real platform whether another instance runs, prints "other" or "none",
+// and then either holds on until its standard input closes ("hold") or ends
+// itself at once the way the program does ("exit").
+#include "platform/QtPlatform.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <cstring>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("KIntroA"));
+    QtPlatform platform;
+    std::puts(platform.anotherInstanceRunning() ? "other" : "none");
+    std::fflush(stdout);
+    if (argc > 1 && std::strcmp(argv[1], "exit") == 0) {
+        platform.terminateNow();
+        return 3; // not reached: terminateNow ends the process with status 0
+    }
+    while (std::fgetc(stdin) != EOF) {
+    }
+    return 0;
+}
