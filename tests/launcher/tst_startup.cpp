@@ -1,0 +1,195 @@
+#include "forms/FormButton.h"
+#include "forms/FormControls.h"
+#include "forms/FormLabel.h"
+#include "forms/FormPicture.h"
+#include "forms/FormTimer.h"
+#include "launcher/IntroA.h"
+#include "launcher/IntroPix.h"
+#include "support/FakePlatform.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+void resetEdition()
+{
+    IntroA::EditionName.clear();
+    IntroA::HasBengali = IntroA::HasDevanagari = IntroA::HasGujarati = IntroA::HasGurumukhi = 0;
+}
+} // namespace
+
+// The launcher's load step: the program's start-up sequence.
+class StartupTest final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { resetEdition(); }
+
+    void shouldStartWithoutPromptWhenAlone()
+    {
+        FakePlatform platform;
+        platform.clock = 4321.5f;
+        IntroPix launcher(platform);
+
+        bool checkedDuringNotice = false;
+        platform.whileBoxOpen = [&](const FakePlatform::Box &) {
+            // Everything before the notice has happened; the window is not yet shown.
+            QVERIFY(!launcher.isVisible());
+            QVERIFY(!launcher.controls().picture(u"Picture1"_s, 0)->isHidden());
+            QVERIFY(launcher.controls().picture(u"Picture2"_s, 1)->isHidden());
+            QCOMPARE(launcher.controls().label(u"Label11"_s)->caption(), u"Multilingual"_s);
+            QVERIFY(!launcher.controls().timer(u"Timer1"_s)->isEnabled());
+            QCOMPARE(launcher.StartTime(), 4321.5f);
+            checkedDuringNotice = true;
+        };
+        QVERIFY(launcher.load());
+        QVERIFY(checkedDuringNotice);
+        QCOMPARE(platform.calls, (QStringList{u"instance?"_s, u"clock"_s, u"tell:KIntroA"_s}));
+        QCOMPARE(platform.terminations, 0);
+    }
+
+    void shouldShowTheContributionNoticeInItsShape()
+    {
+        FakePlatform platform;
+        IntroPix launcher(platform);
+        QVERIFY(launcher.load());
+        QCOMPARE(platform.boxes.size(), 1);
+        const FakePlatform::Box notice = platform.boxes.first();
+        QCOMPARE(notice.title, u"KIntroA"_s);
+        QVERIFY(!notice.yesNo);
+        QVERIFY(!notice.text.contains(u'\n'));
+        // Two sentences each ending in a blank, the request, the indented address.
+        const QStringList lines = notice.text.split(u'\r');
+        QCOMPARE(lines.size(), 3);
+        QVERIFY(lines[0].endsWith(u". "_s));
+        QCOMPARE(lines[0].count(u". "_s), 2);
+        QVERIFY(!lines[1].isEmpty());
+        QVERIFY(lines[2].startsWith(u"     "_s));
+        QVERIFY(!lines[2].startsWith(u"      "_s));
+        QVERIFY(lines[2].endsWith(u"@korvani.example"_s));
+    }
+
+    void shouldAskBeforeASecondInstance_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QStringList>("calls");
+        QTest::addColumn<bool>("loaded");
+        const QString ask = u"ask:Already open! - Pelunari"_s;
+        QTest::newRow("Yes: starts as usual")
+            << true << QStringList{u"instance?"_s, ask, u"clock"_s, u"tell:KIntroA"_s} << true;
+        QTest::newRow("No: ends at once") << false << QStringList{u"instance?"_s, ask, u"terminate"_s} << false;
+    }
+
+    void shouldAskBeforeASecondInstance()
+    {
+        QFETCH(bool, yes);
+        QFETCH(QStringList, calls);
+        QFETCH(bool, loaded);
+
+        FakePlatform platform;
+        platform.otherInstance = true;
+        platform.answer = yes ? Platform::Answer::Yes : Platform::Answer::No;
+        IntroPix launcher(platform);
+        QCOMPARE(launcher.load(), loaded);
+        QCOMPARE(platform.calls, calls);
+
+        const FakePlatform::Box prompt = platform.boxes.first();
+        QCOMPARE(prompt.text, u"Open another instance?"_s);
+        QVERIFY(prompt.yesNo);
+        QCOMPARE(prompt.defaultAnswer, Platform::Answer::No);
+
+        // After No nothing of the rest ran: no edition, no centring, timer as created.
+        QCOMPARE(IntroA::EditionName.isEmpty(), !loaded);
+        QCOMPARE(launcher.controls().label(u"Label11"_s)->caption(), loaded ? u"Multilingual"_s : u"Label11"_s);
+        QCOMPARE(launcher.controls().timer(u"Timer1"_s)->isEnabled(), !loaded);
+    }
+
+    void shouldDeliverNoTickWhileThePromptWaits()
+    {
+        FakePlatform platform;
+        platform.otherInstance = true;
+        platform.clock = 50000.0f; // a tick now would end the program
+        IntroPix launcher(platform);
+        bool promptSeen = false;
+        platform.whileBoxOpen = [&](const FakePlatform::Box &box) {
+            if (!box.yesNo)
+                return;
+            promptSeen = true;
+            QVERIFY(launcher.controls().timer(u"Timer1"_s)->isEnabled());
+            QVERIFY(!launcher.controls().timer(u"Timer1"_s)->isTicking());
+        };
+        QVERIFY(launcher.load());
+        QVERIFY(promptSeen);
+        launcher.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&launcher));
+        QVERIFY(!launcher.controls().timer(u"Timer1"_s)->isTicking());
+        QCOMPARE(platform.terminations, 0);
+    }
+
+    void shouldSetTheEdition()
+    {
+        IntroA::SetEdition();
+        QCOMPARE(IntroA::EditionName, u"(Multilingual)"_s);
+        QCOMPARE(IntroA::HasBengali, qint16(1));
+        QCOMPARE(IntroA::HasDevanagari, qint16(1));
+        QCOMPARE(IntroA::HasGujarati, qint16(1));
+        QCOMPARE(IntroA::HasGurumukhi, qint16(1));
+    }
+
+    void shouldEndTheProgramWhenClosed_data()
+    {
+        QTest::addColumn<bool>("byButton");
+        QTest::newRow("&Close") << true;
+        QTest::newRow("window close") << false;
+    }
+
+    void shouldEndTheProgramWhenClosed()
+    {
+        QFETCH(bool, byButton);
+        FakePlatform platform;
+        IntroPix launcher(platform);
+        QVERIFY(launcher.load());
+        launcher.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&launcher));
+        if (byButton)
+            QTest::mouseClick(launcher.controls().button(u"Command3D13"_s, 0), Qt::LeftButton);
+        else
+            launcher.close();
+        QCOMPARE(platform.terminations, 1);
+        QCOMPARE(platform.calls.last(), u"terminate"_s);
+        if (byButton) {
+            QVERIFY(launcher.controls().picture(u"Picture1"_s, 0)->isHidden());
+            QVERIFY(launcher.controls().picture(u"Picture2"_s, 1)->isHidden());
+        }
+    }
+
+    void shouldCentreTheOuterWindow_data()
+    {
+        QTest::addColumn<QSize>("screenTwips");
+        QTest::addColumn<QSize>("windowPixels");
+        QTest::addColumn<QPoint>("expectedPixels");
+        QTest::newRow("smaller than the screen") << QSize(19200, 15360) << QSize(640, 480) << QPoint(320, 272);
+        QTest::newRow("half a pixel rounds") << QSize(19215, 15375) << QSize(640, 480) << QPoint(321, 273);
+        QTest::newRow("wider and taller than the screen") << QSize(6000, 4500) << QSize(600, 400) << QPoint(-100, -50);
+        QTest::newRow("same size") << QSize(9000, 6000) << QSize(600, 400) << QPoint(0, 0);
+    }
+
+    void shouldCentreTheOuterWindow()
+    {
+        QFETCH(QSize, screenTwips);
+        QFETCH(QSize, windowPixels);
+        QFETCH(QPoint, expectedPixels);
+        FakePlatform platform;
+        platform.screenWidth = screenTwips.width();
+        platform.screenHeight = screenTwips.height();
+        QWidget window;
+        window.resize(windowPixels);
+        IntroA::CentreWindow(window, platform);
+        QCOMPARE(window.pos(), expectedPixels);
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "tst_startup.moc"
