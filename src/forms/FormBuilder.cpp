@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QFontInfo>
 #include <QIcon>
 #include <QPalette>
 #include <QWidget>
@@ -15,6 +16,10 @@
 #include <algorithm>
 
 namespace FormBuilder {
+
+namespace {
+const QString MsSansSerifFace = QStringLiteral("MS Sans Serif");
+}
 
 QColor resolve(const Design::Colour &colour)
 {
@@ -43,6 +48,14 @@ QFont fontFor(const Design::Font &design)
     font.setPointSizeF(design.points);
     font.setWeight(QFont::Weight(design.weight));
     font.setItalic(design.italic);
+    // "MS Sans Serif" is a bitmap font whose bold is drawn by thickening each
+    // glyph, which gives every character one more pixel of advance. Where a
+    // scalable font stands in, its blanks are that much narrower, and captions
+    // that use runs of blanks to place their words (the launcher's summary box)
+    // would wrap differently; give the stand-in's blanks the pixel back.
+    if (design.face == MsSansSerifFace && design.weight >= Design::Bold
+        && QFontInfo(font).family().compare(design.face, Qt::CaseInsensitive) != 0)
+        font.setWordSpacing(1.0);
     return font;
 }
 

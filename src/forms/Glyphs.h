@@ -47,6 +47,8 @@ constexpr void appendCodes(const char (&hex)[N], char16_t *out, std::size_t &pos
         const int code = hexDigit(hex[i]) * 16 + hexDigit(hex[i + 1]);
         if (code < 0x20 || (code >= 0x7F && code <= 0x9F))
             throw "glyph texts hold no control characters";
+        if (code == 0x26)
+            throw "a label would take 26 (&) as the mark of an access key";
         out[pos++] = char16_t(code);
     }
 }

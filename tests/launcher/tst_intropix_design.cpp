@@ -210,6 +210,33 @@ private Q_SLOTS:
         }
     }
 
+    void shouldReadAsOneSummaryAroundTheLanguageBox()
+    {
+        // The blanks of the summary caption carry "about the script for" down
+        // past the yellow language box, so that it shows between the two boxes.
+        FakePlatform platform;
+        IntroPix launcher(platform);
+        const FormLabel *summary = launcher.controls().label(u"Label8"_s);
+        const QWidget *language = launcher.controls().label(u"Label9"_s);
+        const QWidget *script = launcher.controls().label(u"Label10"_s);
+        const QStringList lines = summary->shownLines();
+        const QFontMetricsF metrics(summary->font());
+
+        const auto lineTop = [&](qsizetype line) { return summary->y() + 1 + line * metrics.lineSpacing(); };
+        QVERIFY(lines.first().contains(u"Introduction in"_s));
+        QVERIFY(lineTop(1) <= language->y() + 1);
+        qsizetype about = -1;
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            if (lines[i].contains(u"about"_s))
+                about = i;
+        QVERIFY(about > 0);
+        QCOMPARE(lines.mid(about).join(u' ').simplified(), u"about the script for"_s);
+        // Letters start below the language box's internal leading, end above the script box.
+        QVERIFY2(lineTop(about) + metrics.ascent() - metrics.capHeight() >= language->geometry().bottom(),
+                 qPrintable(lines.join(u'|')));
+        QVERIFY(lineTop(lines.size()) <= script->y());
+    }
+
     void shouldDrawLabelsBeneathButtonsAndPictures()
     {
         FakePlatform platform;
