@@ -1,28 +1,81 @@
 #pragma once
 
+#include "SamplePanels.h"
+
 #include <QDialog>
 
 class FormControls;
+class FormLabel;
 class IntroPix;
 class Platform;
+struct TextPage;
 
-// The introduction window. (Being built: takes the launcher's hand-over.)
+// The introduction window, shown modally over the launcher.
+//
+// Its load step takes over the chosen information language and script from
+// the launcher's summary labels (emptying them) and applies the catalogue:
+// fonts and subject captions for the language, the sample font for the
+// script. Each subject button then draws a page into Label8 to Label21: the
+// text page of the language first (englishPage(), hindiPage(), bengaliPage()),
+// then the sample panel of the script (sampleRows()). Which labels each of the
+// two writes is fixed per subject (textPageLabels()), so a new page never
+// leaves a caption of the previous one behind.
 class IntroEng final : public QDialog
 {
     Q_OBJECT
 
 public:
     IntroEng(Platform &platform, IntroPix &launcher);
+    ~IntroEng() override;
     Q_DISABLE_COPY_MOVE(IntroEng)
 
     void load();
 
+    FormControls &controls() const { return *controls_; }
+
     QString InfoLanguage() const { return InfoLanguage_; }
     QString ScriptName() const { return ScriptName_; }
 
+    // 0 until a subject button sets it.
+    int SubjectNumber() const { return SubjectNumber_; }
+    // Public, with ShowSubjectPage, so that a page can be drawn for any
+    // number, including those no button gives.
+    void setSubjectNumber(int subject) { SubjectNumber_ = subject; }
+
+    // Draws the page of SubjectNumber: the language's text page, then the
+    // script's samples. An unknown language or script skips its half.
+    void ShowSubjectPage();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
+    void connectHandlers();
+    FormLabel &pageLabel(int number) const;
+    void setFontFace(QWidget &control, const QString &face);
+    void applyLanguageCatalogue();
+    void applyScriptCatalogue();
+    void assign(const std::vector<LabelCaption> &captions);
+
+    void subjectButtonClick(int subject);
+    void Command3D1Click();
+    void Command3D3Click();
+
+    void ShowEnglishTexts();
+    void ShowHindiTexts();
+    void ShowBengaliTexts();
+    void showTexts(const TextPage &page);
+
+    void ShowDevanagariSamples();
+    void ShowBengaliSamples();
+    void ShowGujaratiSamples();
+    void ShowGurumukhiSamples();
+    void showSamples(SampleScript script);
+
     Platform &platform_;
     IntroPix &launcher_;
+    FormControls *controls_;
+    int SubjectNumber_ = 0;
     QString InfoLanguage_;
     QString ScriptName_;
 };

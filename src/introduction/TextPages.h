@@ -4,6 +4,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <vector>
 
 // The explanatory text pages as data. A page holds, per subject, the captions
@@ -24,3 +25,25 @@ struct TextPage {
 const TextPage &englishPage();
 const TextPage &hindiPage();
 const TextPage &bengaliPage();
+
+// One caption assignment: page label number and its new caption.
+struct LabelCaption {
+    int label = 0;
+    QString text;
+    friend bool operator==(const LabelCaption &, const LabelCaption &) = default;
+};
+
+inline constexpr int FirstPageLabel = 8;
+inline constexpr int LastPageLabel = 21;
+inline constexpr int SubjectCount = 7;
+
+// The page labels that every text page owns on a subject (writes or clears),
+// in ascending order; the others belong to the sample panel. Empty for a
+// number outside 1 to 7.
+std::span<const int> textPageLabels(int subject);
+
+// What a text page sets on a subject, in order: each label it owns, ascending,
+// with the page's caption for it (its Gurumukhi form when `script` is exactly
+// "Gurumukhi" and it has one) or the empty text. Nothing for a number outside
+// 1 to 7.
+std::vector<LabelCaption> textPageCaptions(const TextPage &page, int subject, const QString &script);

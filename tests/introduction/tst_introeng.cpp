@@ -1,8 +1,591 @@
-// Placeholder: replaced by the real suite.
+#include "IntroFixture.h"
+
+#include "forms/FormButton.h"
+#include "forms/FormControls.h"
+#include "forms/FormLabel.h"
+#include "forms/FormPicture.h"
+#include "forms/Fonts.h"
+#include "forms/Twips.h"
+
+#include <QApplication>
 #include <QTest>
-class Tst_introeng final : public QObject
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int Bold = 700;
+constexpr int Normal = 400;
+const QString Ms = u"MS Sans Serif"_s;
+const QColor SystemWindow = QColor(); // the desktop's window background
+
+QRect twipsOf(const QWidget &widget)
+{
+    const QRect r = widget.geometry();
+    return {Twips::fromPixels(r.x()), Twips::fromPixels(r.y()), Twips::fromPixels(r.width()),
+            Twips::fromPixels(r.height())};
+}
+
+const QStringList SubjectButtons{u"Command3D4"_s, u"Command3D5"_s, u"Command3D6"_s, u"Command3D7"_s,
+                                 u"Command3D8"_s, u"Command3D9"_s, u"Command3D10"_s};
+const QStringList TextControls{u"Label24"_s, u"Label8"_s, u"Label13"_s, u"Label15"_s};
+const QStringList SampleLabels{u"Label10"_s, u"Label12"_s, u"Label14"_s, u"Label17"_s, u"Label19"_s, u"Label21"_s};
+const QStringList KeyingLabels{u"Label9"_s, u"Label11"_s, u"Label16"_s, u"Label18"_s, u"Label20"_s};
+
+} // namespace
+
+// The introduction window: its design, its load step, the subject dispatch,
+// its command buttons, and a whole run from the launcher.
+class IntroEngTest final : public QObject
 {
     Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { Fonts::installSubstitutes(); }
+
+    void shouldBuildEveryControlAsDesigned_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QRect>("twips");
+        QTest::addColumn<double>("points");
+        QTest::addColumn<int>("weight");
+        QTest::addColumn<bool>("visible");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QColor>("back");  // labels only
+        QTest::addColumn<int>("alignment"); // labels only; horizontal part
+        QTest::addColumn<bool>("framed");
+
+        const auto button = [](const char *tag, const QString &name, QRect twips, double points, int weight,
+                               bool visible, const QString &caption) {
+            QTest::newRow(tag) << name << -1 << twips << points << weight << visible << caption << QColor() << 0
+                               << false;
+        };
+        const auto label = [](const char *tag, const QString &name, int index, QRect twips, double points, int weight,
+                              QColor back, Qt::Alignment alignment, bool framed, const QString &caption = {}) {
+            QTest::newRow(tag) << name << index << twips << points << weight << true << (caption.isEmpty() ? name : caption) << back
+                               << int(alignment) << framed;
+        };
+        button("subject 7", u"Command3D10"_s, {0, 5880, 2055, 855}, 13.5, Normal, true, u"Command1"_s);
+        button("subject 6", u"Command3D9"_s, {0, 5040, 2055, 855}, 13.5, Normal, true, u"Command1"_s);
+        button("subject 5", u"Command3D8"_s, {0, 4200, 2055, 855}, 13.5, Normal, true, u"Command1"_s);
+        button("subject 4", u"Command3D7"_s, {0, 3360, 2055, 855}, 13.5, Normal, true, u"Command1"_s);
+        button("subject 3", u"Command3D6"_s, {0, 2520, 2055, 855}, 13.5, Normal, true, u"Command1"_s);
+        button("subject 2", u"Command3D5"_s, {0, 1680, 2055, 855}, 13.5, Normal, true, u"Command1"_s);
+        button("subject 1", u"Command3D4"_s, {0, 840, 2055, 855}, 13.5, Normal, true, u"Command1"_s);
+        button("restart", u"Command3D1"_s, {5520, 6240, 2655, 495}, 8.25, Bold, true, u"Restart &Introduction"_s);
+        button("word processor", u"Command3D2"_s, {5160, 6240, 2895, 495}, 8.25, Bold, false,
+               u"&Go To Word Processor"_s);
+        button("close", u"Command3D3"_s, {8280, 6240, 1095, 495}, 8.25, Bold, true, u"&Close"_s);
+
+        const QColor red(255, 0, 0), yellow(255, 255, 0), green(128, 255, 128);
+        const auto centre = Qt::AlignHCenter, left = Qt::AlignLeft, right = Qt::AlignRight;
+        label("Shown about", u"Label23"_s, 1, {3840, 6120, 1575, 255}, 8.25, Bold, red, centre, true, u"Shown about:"_s);
+        label("Shown in", u"Label22"_s, 1, {2160, 6120, 1575, 255}, 8.25, Bold, yellow, centre, true, u"Shown in:"_s);
+        label("heading", u"Label24"_s, -1, {0, 0, 2055, 975}, 13.5, Normal, green, centre, true);
+        label("script box", u"Label23"_s, 0, {3840, 6360, 1575, 375}, 8.25, Bold, red, centre, true);
+        label("language box", u"Label22"_s, 0, {2160, 6360, 1575, 375}, 8.25, Bold, yellow, centre, true);
+        label("Label21", u"Label21"_s, -1, {8160, 5640, 1335, 495}, 13.5, Normal, SystemWindow, centre, false);
+        label("Label20", u"Label20"_s, -1, {6840, 5640, 1335, 495}, 9.75, Bold, SystemWindow, centre, false);
+        label("Label19", u"Label19"_s, -1, {5640, 5640, 855, 495}, 13.5, Normal, SystemWindow, centre, false);
+        label("Label18", u"Label18"_s, -1, {4440, 5640, 1095, 495}, 9.75, Bold, SystemWindow, centre, false);
+        label("Label17", u"Label17"_s, -1, {3120, 5640, 975, 495}, 13.5, Normal, SystemWindow, centre, false);
+        label("Label16", u"Label16"_s, -1, {2160, 5640, 855, 495}, 9.75, Bold, SystemWindow, centre, false);
+        label("Label15", u"Label15"_s, -1, {2160, 4800, 7215, 735}, 13.5, Normal, SystemWindow, left, false);
+        label("Label14", u"Label14"_s, -1, {4920, 4200, 855, 495}, 13.5, Normal, SystemWindow, centre, false);
+        label("Label13", u"Label13"_s, -1, {2160, 3120, 7215, 1095}, 13.5, Normal, SystemWindow, left, false);
+        label("Label12", u"Label12"_s, -1, {5160, 2640, 4215, 495}, 13.5, Normal, SystemWindow, left, false);
+        label("Label11", u"Label11"_s, -1, {2160, 2640, 2895, 750}, 12, Bold, SystemWindow, right, false);
+        label("Label10", u"Label10"_s, -1, {5160, 2040, 4215, 495}, 13.5, Normal, SystemWindow, left, false);
+        label("Label9", u"Label9"_s, -1, {2160, 2040, 2895, 495}, 12, Bold, SystemWindow, right, false);
+        label("Label8", u"Label8"_s, -1, {2160, 120, 7215, 1935}, 13.5, Normal, SystemWindow, left, false);
+    }
+
+    void shouldBuildEveryControlAsDesigned()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, index);
+        QFETCH(QRect, twips);
+        QFETCH(double, points);
+        QFETCH(int, weight);
+        QFETCH(bool, visible);
+        QFETCH(QString, caption);
+        QFETCH(QColor, back);
+        QFETCH(int, alignment);
+        QFETCH(bool, framed);
+
+        FakePlatform platform;
+        IntroPix launcher(platform);
+        IntroEng window(platform, launcher);
+        QWidget *control = window.controls().control(name, index);
+        QVERIFY(control);
+        QCOMPARE(twipsOf(*control), twips);
+        QCOMPARE(control->font().family(), Ms);
+        QCOMPARE(control->font().pointSizeF(), points);
+        QCOMPARE(control->font().weight(), weight);
+        QVERIFY(!control->font().italic());
+        QVERIFY(!control->font().underline());
+        QCOMPARE(control->isVisibleTo(&window), visible);
+
+        if (auto *button = qobject_cast<FormButton *>(control)) {
+            QCOMPARE(button->text(), caption);
+            return;
+        }
+        auto *label = qobject_cast<FormLabel *>(control);
+        QVERIFY(label);
+        QCOMPARE(label->caption(), caption);
+        const QPalette app = QApplication::palette();
+        QCOMPARE(label->palette().color(QPalette::Window), back.isValid() ? back : app.color(QPalette::Base));
+        QCOMPARE(label->palette().color(QPalette::WindowText), app.color(QPalette::Text));
+        QCOMPARE(int(label->alignment() & Qt::AlignHorizontal_Mask), alignment);
+        QCOMPARE(label->isFramed(), framed);
+        QVERIFY(label->isFlat());
+    }
+
+    void shouldBeASizableWindowOfTheDesignedSize()
+    {
+        FakePlatform platform;
+        IntroPix launcher(platform);
+        IntroEng window(platform, launcher);
+        QCOMPARE(window.objectName(), u"IntroEng"_s);
+        QCOMPARE(window.windowTitle(), u"Korvani Introduction"_s);
+        QCOMPARE(Twips::fromPixels(window.width()), 9495);
+        QCOMPARE(Twips::fromPixels(window.height()), 6810);
+        QCOMPARE(window.parentWidget(), &launcher);
+        QVERIFY(window.isWindow());
+        QVERIFY(window.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        QVERIFY(!window.windowFlags().testFlag(Qt::MSWindowsFixedSizeDialogHint));
+        QVERIFY(window.minimumSize() != window.maximumSize());
+        QVERIFY(!window.testAttribute(Qt::WA_SetWindowIcon));
+        QCOMPARE(window.font().family(), Ms);
+        QCOMPARE(window.font().pointSizeF(), 8.25);
+        QCOMPARE(window.font().weight(), Bold);
+        QCOMPARE(window.controls().all().size(), 29);
+    }
+
+    void shouldLeaveControlsInPlaceWhenResized()
+    {
+        FakePlatform platform;
+        IntroPix launcher(platform);
+        IntroEng window(platform, launcher);
+        QHash<QWidget *, QRect> before;
+        for (QWidget *control : window.controls().all())
+            before.insert(control, control->geometry());
+        window.resize(window.size() * 2);
+        window.resize(window.size() / 4);
+        for (QWidget *control : window.controls().all())
+            QCOMPARE(control->geometry(), before.value(control));
+    }
+
+    // Where controls overlap, the one designed in front is the one hit.
+    void shouldStackOverlappingControlsAsDesigned_data()
+    {
+        QTest::addColumn<QPoint>("twips");
+        QTest::addColumn<QString>("front");
+        QTest::newRow("Label13 over the foot of Label11") << QPoint(3000, 3300) << u"Label13"_s;
+        QTest::newRow("Label13 over Label12's last row") << QPoint(6000, 3120) << u"Label13"_s;
+        QTest::newRow("Label14 over Label13's last row") << QPoint(5100, 4200) << u"Label14"_s;
+        QTest::newRow("first subject button over the heading") << QPoint(600, 900) << u"Command3D4"_s;
+        QTest::newRow("subject 2 over the foot of subject 1") << QPoint(600, 1680) << u"Command3D5"_s;
+        QTest::newRow("restart where the hidden button lies") << QPoint(5600, 6300) << u"Command3D1"_s;
+    }
+
+    void shouldStackOverlappingControlsAsDesigned()
+    {
+        QFETCH(QPoint, twips);
+        QFETCH(QString, front);
+        FakePlatform platform;
+        IntroPix launcher(platform);
+        IntroEng window(platform, launcher);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QWidget *hit = window.childAt(Twips::toPixels(twips.x()), Twips::toPixels(twips.y()));
+        QVERIFY(hit);
+        QCOMPARE(hit->objectName(), front);
+    }
+
+    void shouldStartOnCloseAndTabThroughTheSubjects()
+    {
+        FakePlatform platform;
+        IntroPix launcher(platform);
+        IntroEng window(platform, launcher);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(window.focusWidget());
+        QCOMPARE(window.focusWidget()->objectName(), u"Command3D3"_s);
+
+        const QStringList expected = QStringList{u"Command3D1"_s} + SubjectButtons + QStringList{u"Command3D3"_s};
+        QStringList visited;
+        for (qsizetype i = 0; i < expected.size(); ++i) {
+            QTest::keyClick(window.focusWidget(), Qt::Key_Tab);
+            visited.append(window.focusWidget()->objectName());
+        }
+        QCOMPARE(visited, expected);
+    }
+
+    // Load: position
+
+    void shouldPlaceTheWindow420TwipsBelowCentre_data()
+    {
+        QTest::addColumn<QSize>("screenTwips");
+        QTest::newRow("1280 x 1024") << QSize(1280 * 15, 1024 * 15);
+        QTest::newRow("1366 x 768") << QSize(1366 * 15, 768 * 15);
+        QTest::newRow("odd twips") << QSize(20491, 12007);
+        // The window then reaches past the bottom of the screen; it stays there.
+        QTest::newRow("640 x 480") << QSize(640 * 15, 480 * 15);
+        QTest::newRow("smaller than the window") << QSize(6000, 5000);
+    }
+
+    void shouldPlaceTheWindow420TwipsBelowCentre()
+    {
+        QFETCH(QSize, screenTwips);
+        FakePlatform platform;
+        platform.screenWidth = screenTwips.width();
+        platform.screenHeight = screenTwips.height();
+        IntroPix launcher(platform);
+        IntroEng window(platform, launcher);
+        const QSize outer = window.frameGeometry().size();
+        window.load();
+
+        const double centredLeft = (screenTwips.width() - Twips::fromPixels(outer.width())) / 2.0;
+        const double centredTop = (screenTwips.height() - Twips::fromPixels(outer.height())) / 2.0;
+        QCOMPARE(window.x(), Twips::toPixels(centredLeft));
+        QCOMPARE(window.y(), Twips::toPixels(centredTop) + 28);
+        QCOMPARE(Twips::fromPixels(28), 420);
+    }
+
+    // Load: hand-over, title, empty page
+
+    void shouldTakeOverTheLaunchersChoice()
+    {
+        IntroFixture intro(u"English"_s, u"Devanagari"_s);
+        IntroEng &window = intro.window();
+        QCOMPARE(window.InfoLanguage(), u"English"_s);
+        QCOMPARE(window.ScriptName(), u"Devanagari"_s);
+        QCOMPARE(window.controls().label(u"Label22"_s, 0)->caption(), u"English"_s);
+        QCOMPARE(window.controls().label(u"Label23"_s, 0)->caption(), u"Devanagari"_s);
+        QCOMPARE(window.controls().label(u"Label22"_s, 1)->caption(), u"Shown in:"_s);
+        QCOMPARE(window.controls().label(u"Label23"_s, 1)->caption(), u"Shown about:"_s);
+        QCOMPARE(intro.launcher.controls().label(u"Label9"_s)->caption(), QString());
+        QCOMPARE(intro.launcher.controls().label(u"Label10"_s)->caption(), QString());
+        QCOMPARE(window.windowTitle(), u"Korvani Introduction About Devanagari"_s);
+        QCOMPARE(window.SubjectNumber(), 0);
+        QCOMPARE(intro.page(), QStringList(14, QString()));
+    }
+
+    void shouldTitleTheWindowWithTheScriptAsHandedOver_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("Gurumukhi") << u"Gurumukhi"_s << u"Korvani Introduction About Gurumukhi"_s;
+        QTest::newRow("unknown name") << u"Tamil"_s << u"Korvani Introduction About Tamil"_s;
+        QTest::newRow("empty: trailing blank kept") << QString() << u"Korvani Introduction About "_s;
+    }
+
+    void shouldTitleTheWindowWithTheScriptAsHandedOver()
+    {
+        QFETCH(QString, script);
+        QFETCH(QString, title);
+        IntroFixture intro(u"English"_s, script);
+        QCOMPARE(intro.window().windowTitle(), title);
+        QCOMPARE(intro.window().controls().label(u"Label23"_s, 0)->caption(), script);
+    }
+
+    // Load: catalogue
+
+    void shouldCaptionAndFontTheSubjectsByLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<QStringList>("captions"); // subjects 1 to 7, then the heading
+
+        QTest::newRow("English") << u"English"_s << Ms
+                                 << QStringList{u"BASIC IDEA"_s, u"ALPHABET"_s, u"KEYING"_s, u"SYLLABLES"_s,
+                                                u"VOWELS"_s, u"CONSON- ANTS"_s, u"MORE INFO"_s, u"Pick a subject"_s};
+        QTest::newRow("Hindi") << u"Hindi"_s << u"KDEV01__"_s
+                               << QStringList{fromCodes("A8 C9 DA B1 C9 20 76 C9 C9 AE F4 78 C9 C9"),
+                                              fromCodes("B4 C9 68 C9 C7 20"),
+                                              fromCodes("CA 45 F2 AA C9 C9 C4 20"),
+                                              fromCodes("B6 C9 A4 6E F4 C9 C4 B6 C9 20"),
+                                              fromCodes("BA B4 C9 AE F4 B4 C9 68 C9 C9 E7 20"),
+                                              fromCodes("B4 AA C9 5C 56 C9 78 C9 B4 C9 68 C9 C9 E7"),
+                                              fromCodes("2B CA 69 C9 CA AE F4 43 69 C9 20 BA C9 DA 53 C9 78 C9 C9"),
+                                              fromCodes("42 45 F2 20 CA B4 C9 B9 C9 AA C9 20 CA 78 C9 AE D2 49 C9 78 "
+                                                        "C9 20 45 F2 AE C9 E4")};
+        QTest::newRow("Bengali") << u"Bengali"_s << u"KBENGAL3"_s
+                                 << QStringList{fromCodes("62 67 AC 20 7A C4 73 79"),
+                                                fromCodes("63 74 ED"),
+                                                fromCodes("B6 61 73 63 D3 73 AC"),
+                                                fromCodes("AE 43 C9 61 C8 AE D3 73 AC"),
+                                                fromCodes("5C C3 6D 63 74 ED"),
+                                                fromCodes("63 BA AA 70 20 63 74 ED D3 73 AC"),
+                                                fromCodes("41 73 79 73 6D BB 4D 20 79 75 BA"),
+                                                fromCodes("4A B1 20 73 63 BF BD 20 62 6A 70 61 70 64 79 20 B1 6D C6 "
+                                                          "70 7C")};
+        // Any other name sets nothing: the design's placeholders and font stay.
+        const QStringList placeholders = QStringList(7, u"Command1"_s) << u"Label24"_s;
+        QTest::newRow("lower case english") << u"english"_s << Ms << placeholders;
+        QTest::newRow("trailing blank") << u"Hindi "_s << Ms << placeholders;
+        QTest::newRow("empty") << QString() << Ms << placeholders;
+        QTest::newRow("unknown") << u"Tamil"_s << Ms << placeholders;
+    }
+
+    void shouldCaptionAndFontTheSubjectsByLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, face);
+        QFETCH(QStringList, captions);
+        IntroFixture intro(language, u"Gujarati"_s);
+        const FormControls &controls = intro.window().controls();
+
+        for (int i = 0; i < 7; ++i)
+            QCOMPARE(controls.button(SubjectButtons[i])->text(), captions[i]);
+        QCOMPARE(controls.label(u"Label24"_s)->caption(), captions[7]);
+        for (const QString &name : SubjectButtons + TextControls) {
+            const QFont font = controls.control(name)->font();
+            QCOMPARE(font.family(), face);
+            QCOMPARE(font.pointSizeF(), 13.5);
+            QCOMPARE(font.weight(), Normal);
+        }
+        // Keying labels keep the design font in every language.
+        for (const QString &name : KeyingLabels)
+            QCOMPARE(controls.control(name)->font().family(), Ms);
+        // The script's font is applied whatever the language.
+        for (const QString &name : SampleLabels)
+            QCOMPARE(controls.control(name)->font().family(), u"KGUJ01__"_s);
+    }
+
+    void shouldFontTheSampleLabelsByScript_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("face");
+        QTest::newRow("Devanagari") << u"Devanagari"_s << u"KDEV01__"_s;
+        QTest::newRow("Bengali") << u"Bengali"_s << u"KBENGAL3"_s;
+        QTest::newRow("Gujarati") << u"Gujarati"_s << u"KGUJ01__"_s;
+        QTest::newRow("Gurumukhi") << u"Gurumukhi"_s << u"KGUR01__"_s;
+        QTest::newRow("upper case") << u"GURUMUKHI"_s << Ms;
+        QTest::newRow("empty") << QString() << Ms;
+    }
+
+    void shouldFontTheSampleLabelsByScript()
+    {
+        QFETCH(QString, script);
+        QFETCH(QString, face);
+        // Bengali as the language must not decide the script font.
+        IntroFixture intro(u"Bengali"_s, script);
+        const FormControls &controls = intro.window().controls();
+        for (const QString &name : SampleLabels) {
+            const QFont font = controls.control(name)->font();
+            QCOMPARE(font.family(), face);
+            QCOMPARE(font.pointSizeF(), 13.5);
+            QCOMPARE(font.weight(), Normal);
+        }
+        for (const QString &name : TextControls)
+            QCOMPARE(controls.control(name)->font().family(), u"KBENGAL3"_s);
+    }
+
+    // Subjects and dispatch
+
+    void shouldSetTheSubjectNumberOfTheButton()
+    {
+        IntroFixture intro(u"English"_s, u"Devanagari"_s);
+        for (int subject = 1; subject <= 7; ++subject) {
+            intro.clickSubject(subject);
+            QCOMPARE(intro.window().SubjectNumber(), subject);
+        }
+    }
+
+    void shouldChangeNothingForASubjectOutsideOneToSeven_data()
+    {
+        QTest::addColumn<int>("subject");
+        QTest::newRow("0") << 0;
+        QTest::newRow("8") << 8;
+        QTest::newRow("-1") << -1;
+    }
+
+    void shouldChangeNothingForASubjectOutsideOneToSeven()
+    {
+        QFETCH(int, subject);
+        IntroFixture intro(u"English"_s, u"Devanagari"_s);
+        // Before any subject is chosen, the page stays empty.
+        intro.window().ShowSubjectPage();
+        QCOMPARE(intro.page(), QStringList(14, QString()));
+
+        intro.clickSubject(4);
+        const QStringList page = intro.page();
+        intro.window().setSubjectNumber(subject);
+        intro.window().ShowSubjectPage();
+        QCOMPARE(intro.page(), page);
+    }
+
+    void shouldShowOnlySamplesForAnUnknownLanguage()
+    {
+        IntroFixture intro(u"english"_s, u"Gurumukhi"_s);
+        intro.clickSubject(1);
+        QCOMPARE(intro.caption(8), QString());
+        QCOMPARE(intro.caption(9), QString());
+        QCOMPARE(intro.caption(10), u"A"_s);
+        QCOMPARE(intro.caption(21), fromCodes("41 73 45 73"));
+    }
+
+    void shouldShowOnlyTextsForAnUnknownScript()
+    {
+        IntroFixture intro(u"English"_s, u"Tamil"_s);
+        intro.clickSubject(7);
+        QVERIFY(intro.caption(8).startsWith(u"Further information"_s));
+        QCOMPARE(intro.caption(9), QString());
+        QCOMPARE(intro.caption(11), QString());
+        intro.clickSubject(1);
+        QCOMPARE(intro.caption(9), u"a"_s);
+        QCOMPARE(intro.caption(10), QString());
+    }
+
+    void shouldChangeNothingWhenBothNamesAreUnknown()
+    {
+        IntroFixture intro(u"French"_s, u"Latin"_s);
+        for (int subject = 1; subject <= 7; ++subject) {
+            intro.clickSubject(subject);
+            QCOMPARE(intro.page(), QStringList(14, QString()));
+        }
+    }
+
+    void shouldPairAnyLanguageWithAnyScript()
+    {
+        IntroFixture intro(u"Bengali"_s, u"Devanagari"_s);
+        intro.clickSubject(4);
+        QCOMPARE(intro.caption(9), u"rshlee"_s);
+        QCOMPARE(intro.caption(14), u"+"_s);
+        QCOMPARE(intro.caption(19), fromCodes("20 20 20 20 20 20 20 20 20 20 45 F2"));
+    }
+
+    // Command buttons
+
+    void shouldCloseOnlyByCloseRestartOrTitleBar_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<bool>("secondFrameShown");
+        QTest::newRow("Close") << u"Command3D3"_s << true << false;
+        QTest::newRow("Restart Introduction") << u"Command3D1"_s << true << true;
+        QTest::newRow("Go To Word Processor") << u"Command3D2"_s << false << false;
+        QTest::newRow("title bar") << u"titlebar"_s << true << false;
+        QTest::newRow("Escape") << u"escape"_s << false << false;
+    }
+
+    void shouldCloseOnlyByCloseRestartOrTitleBar()
+    {
+        QFETCH(QString, action);
+        QFETCH(bool, closes);
+        QFETCH(bool, secondFrameShown);
+        IntroFixture intro(u"English"_s, u"Devanagari"_s);
+        FormPicture *secondFrame = intro.launcher.controls().picture(u"Picture2"_s, 1);
+        FormPicture *firstFrame = intro.launcher.controls().picture(u"Picture1"_s, 0);
+        secondFrame->hide();
+        firstFrame->show();
+        IntroEng &window = intro.window();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        intro.clickSubject(2);
+        const QStringList page = intro.page();
+
+        if (action == u"titlebar"_s)
+            window.close();
+        else if (action == u"escape"_s)
+            QTest::keyClick(&window, Qt::Key_Escape);
+        else
+            window.controls().button(action)->click();
+
+        QCOMPARE(window.isVisible(), !closes);
+        QCOMPARE(secondFrame->isVisibleTo(&intro.launcher), secondFrameShown);
+        QVERIFY(firstFrame->isVisibleTo(&intro.launcher));
+        QCOMPARE(intro.page(), page);
+        QVERIFY(!window.controls().button(u"Command3D2"_s)->isVisible());
+        QCOMPARE(intro.platform.terminations, 0);
+    }
+
+    // The typical run, against the real launcher.
+
+    void shouldRunAnIntroductionFromTheLauncher_data()
+    {
+        QTest::addColumn<QString>("leaveBy");
+        QTest::newRow("Close") << u"Command3D3"_s;
+        QTest::newRow("Restart Introduction") << u"Command3D1"_s;
+    }
+
+    void shouldRunAnIntroductionFromTheLauncher()
+    {
+        QFETCH(QString, leaveBy);
+        FakePlatform platform;
+        IntroPix launcher(platform);
+        QVERIFY(launcher.load());
+        launcher.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&launcher));
+        const FormControls &controls = launcher.controls();
+
+        clickVisible(controls.button(u"Command3D9"_s)); // Start Introduction
+        clickVisible(controls.button(u"Command3D1"_s)); // English
+        clickVisible(controls.button(u"Command3D2"_s)); // first Devanagari button
+        QCOMPARE(controls.label(u"Label9"_s)->caption(), u"English"_s);
+        QCOMPARE(controls.label(u"Label10"_s)->caption(), u"Devanagari"_s);
+
+        bool driven = false;
+        QTimer::singleShot(0, this, [&] {
+            auto *window = qobject_cast<IntroEng *>(QApplication::activeModalWidget());
+            if (!window) {
+                QFAIL("the introduction did not open modally");
+                return;
+            }
+            driveIntroduction(*window, launcher, leaveBy);
+            driven = true;
+            if (window->isVisible()) // a failed check must not leave the test blocked
+                window->close();
+        });
+        clickVisible(controls.button(u"Command3D12"_s)); // Show: returns once the introduction is closed
+        QVERIFY(driven);
+
+        QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY(!launcher.findChild<IntroEng *>());
+        QCOMPARE(controls.label(u"Label9"_s)->caption(), QString());
+        QCOMPARE(controls.label(u"Label10"_s)->caption(), QString());
+        QVERIFY(controls.label(u"Label6"_s)->isVisible());
+        QVERIFY(controls.button(u"Command3D1"_s)->isVisible());
+        QVERIFY(controls.picture(u"Picture2"_s, 1)->isVisible() == (leaveBy == u"Command3D1"_s));
+        QCOMPARE(platform.terminations, 0);
+    }
+
+private:
+    static void clickVisible(QWidget *button)
+    {
+        QVERIFY(button->isVisible());
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+
+    void driveIntroduction(IntroEng &window, IntroPix &launcher, const QString &leaveBy)
+    {
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.windowTitle(), u"Korvani Introduction About Devanagari"_s);
+        QCOMPARE(launcher.controls().label(u"Label9"_s)->caption(), QString());
+        const FormControls &controls = window.controls();
+        QCOMPARE(controls.label(u"Label22"_s, 0)->caption(), u"English"_s);
+        QCOMPARE(controls.label(u"Label23"_s, 0)->caption(), u"Devanagari"_s);
+        QCOMPARE(controls.button(u"Command3D7"_s)->text(), u"SYLLABLES"_s);
+        QCOMPARE(controls.label(u"Label10"_s)->font().family(), u"KDEV01__"_s);
+
+        clickVisible(controls.button(u"Command3D7"_s));
+        QCOMPARE(window.SubjectNumber(), 4);
+        QCOMPARE(controls.label(u"Label9"_s)->caption(), u"rshlee"_s);
+        QCOMPARE(controls.label(u"Label10"_s)->caption(), fromCodes("20 B6 B1 C9 EA 20"));
+        QCOMPARE(controls.label(u"Label14"_s)->caption(), u"+"_s);
+        QCOMPARE(controls.label(u"Label17"_s)->caption(), fromCodes("2B C9 45 F2 21"));
+        QVERIFY(controls.label(u"Label8"_s)->caption().startsWith(u"Learn to think in syllables"_s));
+
+        // The launcher's logo may have swapped back meanwhile; restarting shows its second frame.
+        launcher.controls().picture(u"Picture2"_s, 1)->hide();
+        clickVisible(controls.button(leaveBy));
+    }
 };
-QTEST_MAIN(Tst_introeng)
+
+QTEST_MAIN(IntroEngTest)
 #include "tst_introeng.moc"
