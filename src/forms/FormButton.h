@@ -2,8 +2,10 @@
 
 #include <QPushButton>
 
-// A push button of a window design. Besides clicks it reports every pointer
-// movement over it, which the launcher's logo swap listens to.
+// A push button of a window design. A caption too wide for the button wraps
+// onto further lines, centred, as the design's buttons do ("CONSON- ANTS").
+// Besides clicks it reports every pointer movement over it, which the
+// launcher's logo swap listens to.
 class FormButton final : public QPushButton
 {
     Q_OBJECT
@@ -12,9 +14,16 @@ public:
     explicit FormButton(QWidget *parent);
     Q_DISABLE_COPY_MOVE(FormButton)
 
+    // The caption's lines as drawn in the button's current font and size.
+    QStringList shownLines() const;
+
 Q_SIGNALS:
     void mouseMoved();
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QRect captionRect() const;
 };
