@@ -83,6 +83,10 @@ struct Control {
     Visibility visible = Visible;
     int tabIndex = 0;
     QString picture; // resource path of the bitmap or icon of pictures and images
+    // For screen readers, where the caption alone cannot be spoken (glyph
+    // codes): the control's name and what it does.
+    QString spokenName;
+    QString spokenHint;
 };
 
 struct Timer {

@@ -165,6 +165,10 @@ FormControls *build(const Design::Window &design, QWidget &window)
         if (control->kind != Design::Kind::Button)
             applyColours(*widget, control->back, control->fore);
         widget->setVisible(control->visible == Design::Visible);
+        if (!control->spokenName.isEmpty())
+            widget->setAccessibleName(control->spokenName);
+        if (!control->spokenHint.isEmpty())
+            widget->setAccessibleDescription(control->spokenHint);
         made.insert(control, widget);
     }
     for (const Design::Control &control : design.controls)

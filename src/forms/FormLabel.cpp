@@ -3,14 +3,54 @@
 #include "CaptionLayout.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
+namespace {
+
+// Screen readers see a label as static text named by its caption, or by its
+// accessible name where one is set (a caption of glyph codes cannot be
+// spoken as it stands).
+class AccessibleFormLabel final : public QAccessibleWidget
+{
+public:
+    explicit AccessibleFormLabel(FormLabel *label)
+        : QAccessibleWidget(label, QAccessible::StaticText)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind != QAccessible::Name)
+            return QAccessibleWidget::text(kind);
+        const auto *label = static_cast<const FormLabel *>(widget());
+        QString name = label->accessibleName();
+        if (name.isEmpty())
+            name = CaptionLayout::withoutAccessKeys(label->caption());
+        return name.replace(u'\r', u'\n');
+    }
+};
+
+QAccessibleInterface *accessibleFormLabel(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("FormLabel") && object && object->isWidgetType())
+        return new AccessibleFormLabel(static_cast<FormLabel *>(object));
+    return nullptr;
+}
+
+} // namespace
+
 FormLabel::FormLabel(QWidget *parent)
     : QWidget(parent)
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(accessibleFormLabel);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     setFocusPolicy(Qt::NoFocus);
     setAutoFillBackground(true);
     setMouseTracking(true);

@@ -78,6 +78,19 @@ std::span<const QString> subjectButtons()
     return languageFontControls().first(7);
 }
 
+std::span<const QString> spokenSubjects()
+{
+    static const std::array<QString, 7> names{
+        u"Basic idea"_s, u"Alphabet"_s, u"Keying"_s, u"Syllables"_s, u"Vowels"_s, u"Consonants"_s, u"More info"_s,
+    };
+    return names;
+}
+
+QString spokenHeading()
+{
+    return u"Pick a subject"_s;
+}
+
 const LanguageEntry *findLanguage(const QString &language)
 {
     return findNamed(languages(), language, [](const LanguageEntry &row) { return row.language; });

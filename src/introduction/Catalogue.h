@@ -33,6 +33,11 @@ std::span<const QString> sampleLabels();
 // Command3D4 to Command3D10, subject 1 to 7.
 std::span<const QString> subjectButtons();
 
+// What a screen reader says for the subject buttons and their heading in
+// every language: the Hindi and Bengali captions are glyph codes.
+std::span<const QString> spokenSubjects();
+QString spokenHeading();
+
 // The first row whose name equals `name` exactly (whole text, same case), or
 // nullptr: an unknown name selects nothing.
 template<typename Row, typename NameOf>

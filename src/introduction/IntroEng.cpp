@@ -86,9 +86,13 @@ void IntroEng::applyLanguageCatalogue()
     for (const QString &name : Catalogue::languageFontControls())
         setFontFace(*controls_->control(name), entry->fontFace);
     const std::span<const QString> subjects = Catalogue::subjectButtons();
-    for (std::size_t i = 0; i < subjects.size(); ++i)
-        controls_->button(subjects[i])->setText(entry->subjectCaptions[i]);
+    for (std::size_t i = 0; i < subjects.size(); ++i) {
+        FormButton &button = *controls_->button(subjects[i]);
+        button.setText(entry->subjectCaptions[i]);
+        button.setAccessibleName(Catalogue::spokenSubjects()[i]);
+    }
     controls_->label(u"Label24"_s)->setCaption(entry->heading);
+    controls_->label(u"Label24"_s)->setAccessibleName(Catalogue::spokenHeading());
 }
 
 void IntroEng::applyScriptCatalogue()
@@ -135,13 +139,25 @@ void IntroEng::ShowSubjectPage()
 
 void IntroEng::assign(const std::vector<LabelCaption> &captions)
 {
-    for (const LabelCaption &caption : captions)
-        pageLabel(caption.label).setCaption(caption.text);
+    for (const LabelCaption &caption : captions) {
+        FormLabel &label = pageLabel(caption.label);
+        label.setCaption(caption.text);
+        label.setAccessibleName(caption.spoken);
+    }
 }
 
 void IntroEng::showTexts(const TextPage &page)
 {
-    assign(textPageCaptions(page, SubjectNumber_, ScriptName_));
+    std::vector<LabelCaption> captions = textPageCaptions(page, SubjectNumber_, ScriptName_);
+    if (&page != &englishPage()) {
+        // The Hindi and Bengali explanations are glyph codes, which a screen
+        // reader cannot speak; it reads the English explanation instead.
+        const std::vector<LabelCaption> english = textPageCaptions(englishPage(), SubjectNumber_, ScriptName_);
+        for (std::size_t i = 0; i < captions.size(); ++i)
+            if (isTextLabel(captions[i].label))
+                captions[i].spoken = english[i].text;
+    }
+    assign(captions);
 }
 
 void IntroEng::ShowEnglishTexts()

@@ -14,6 +14,8 @@ struct SampleRow {
     int subject = 0;
     int label = 0;
     std::array<QString, 4> byScript; // in SampleScript order
+    // The same samples in Unicode, for screen readers (none for Latin texts).
+    std::array<QString, 4> spoken{};
 };
 
 std::span<const SampleRow> sampleRows();

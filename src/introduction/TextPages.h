@@ -26,16 +26,26 @@ const TextPage &englishPage();
 const TextPage &hindiPage();
 const TextPage &bengaliPage();
 
-// One caption assignment: page label number and its new caption.
+// One caption assignment: page label number, its new caption and, where the
+// caption is glyph codes, the same text in a form a screen reader can speak
+// (empty: the caption speaks for itself).
 struct LabelCaption {
     int label = 0;
     QString text;
+    QString spoken;
     friend bool operator==(const LabelCaption &, const LabelCaption &) = default;
 };
 
 inline constexpr int FirstPageLabel = 8;
 inline constexpr int LastPageLabel = 21;
 inline constexpr int SubjectCount = 7;
+
+// The three text labels, which carry the explanations in the information
+// language's font; the other page labels are keying examples and samples.
+constexpr bool isTextLabel(int label)
+{
+    return label == 8 || label == 13 || label == 15;
+}
 
 // The page labels that every text page owns on a subject (writes or clears),
 // in ascending order; the others belong to the sample panel. Empty for a

@@ -1,0 +1,97 @@
+#include "platform/QtPlatform.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+// The real platform's message boxes, answered from the keyboard.
+class QtPlatformTest final : public QObject
+{
+    Q_OBJECT
+
+private:
+    // Runs `look` on the message box once it is open, then presses `key` on it.
+    void whenBoxOpens(const std::function<void(QMessageBox &)> &look, Qt::Key key)
+    {
+        QTimer::singleShot(0, this, [look, key] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            look(*box);
+            QTest::keyClick(box, key);
+        });
+    }
+
+private Q_SLOTS:
+    void shouldDefaultToNoWithTheEnterKey_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("yesDefault");
+        QTest::addColumn<bool>("answeredYes");
+        QTest::newRow("Enter on default No") << int(Qt::Key_Return) << false << false;
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << false << false;
+        QTest::newRow("Enter on default Yes") << int(Qt::Key_Return) << true << true;
+    }
+
+    void shouldDefaultToNoWithTheEnterKey()
+    {
+        QFETCH(int, key);
+        QFETCH(bool, yesDefault);
+        QFETCH(bool, answeredYes);
+        QtPlatform platform;
+        bool looked = false;
+        whenBoxOpens(
+            [&](QMessageBox &box) {
+                QCOMPARE(box.windowTitle(), u"Already open! - Pelunari"_s);
+                QCOMPARE(box.text(), u"Open another instance?"_s);
+                QCOMPARE(box.icon(), QMessageBox::NoIcon);
+                QCOMPARE(box.buttons().size(), 2);
+                QCOMPARE(box.defaultButton(), box.button(yesDefault ? QMessageBox::Yes : QMessageBox::No));
+                QVERIFY(box.windowFlags() & Qt::WindowStaysOnTopHint);
+                QCOMPARE(box.windowModality(), Qt::ApplicationModal);
+                looked = true;
+            },
+            Qt::Key(key));
+        const auto answer = platform.askYesNo(u"Open another instance?"_s, u"Already open! - Pelunari"_s,
+                                              yesDefault ? Platform::Answer::Yes : Platform::Answer::No);
+        QVERIFY(looked);
+        QCOMPARE(answer == Platform::Answer::Yes, answeredYes);
+    }
+
+    void shouldShowANoticeWithOneButtonAndLineBreaks()
+    {
+        QtPlatform platform;
+        bool looked = false;
+        whenBoxOpens(
+            [&](QMessageBox &box) {
+                QCOMPARE(box.windowTitle(), u"KIntroA"_s);
+                QCOMPARE(box.icon(), QMessageBox::NoIcon);
+                QCOMPARE(box.buttons().size(), 1);
+                QCOMPARE(box.standardButton(box.buttons().first()), QMessageBox::Ok);
+                // The program breaks lines with a carriage return alone.
+                QCOMPARE(box.text(), u"One. Two. \nPlease.\n     a@b.example"_s);
+                looked = true;
+            },
+            Qt::Key_Return);
+        platform.tell(u"One. Two. \rPlease.\r     a@b.example"_s, u"KIntroA"_s);
+        QVERIFY(looked);
+    }
+
+    void shouldGiveTheTimeOfDayAndTheScreenInTwips()
+    {
+        QtPlatform platform;
+        const float seconds = platform.secondsSinceMidnight();
+        QVERIFY(seconds >= 0.0f && seconds < 86400.0f);
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(platform.screenWidthTwips(), screen.width() * 15);
+        QCOMPARE(platform.screenHeightTwips(), screen.height() * 15);
+    }
+};
+
+QTEST_MAIN(QtPlatformTest)
+#include "tst_qtplatform.moc"
