@@ -102,12 +102,9 @@ QWidget *create(const Design::Control &design, QWidget &window)
     case Design::Kind::Image: {
         auto *picture = new FormPicture(&window);
         picture->setFillsBackground(design.kind == Design::Kind::Picture);
-        if (!design.picture.isEmpty()) {
-            if (design.kind == Design::Kind::Image)
-                picture->setPicture(QIcon(design.picture).pixmap(32, 32));
-            else
-                picture->setPicture(QPixmap(design.picture));
-        }
+        // QPixmap::load shares one cached copy per file across openings.
+        if (!design.picture.isEmpty())
+            picture->setPicture(QPixmap(design.picture));
         return picture;
     }
     }

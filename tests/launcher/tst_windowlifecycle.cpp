@@ -1,0 +1,104 @@
+#include "forms/FormButton.h"
+#include "forms/FormControls.h"
+#include "launcher/IntroPix.h"
+#include "support/FakePlatform.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+#include <malloc.h>
+
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define KINTROA_ASAN 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__)
+#define KINTROA_ASAN 1
+#endif
+#ifdef KINTROA_ASAN
+#include <sanitizer/allocator_interface.h>
+#endif
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+std::size_t heapInUse()
+{
+#ifdef KINTROA_ASAN
+    return __sanitizer_get_current_allocated_bytes();
+#else
+    return mallinfo2().uordblks;
+#endif
+}
+
+} // namespace
+
+// Opening and closing the introduction and About windows many times must
+// leave nothing behind: every opening builds its window afresh, and every
+// closing must take all of it away again.
+class WindowLifecycleTest final : public QObject
+{
+    Q_OBJECT
+
+private:
+    FakePlatform platform_;
+
+    // Clicks `button` of the launcher, which opens a modal window, and closes
+    // that window as soon as it shows.
+    void openAndClose(IntroPix &launcher, QWidget *button)
+    {
+        bool closed = false;
+        QTimer::singleShot(0, this, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            QVERIFY(modal && modal != &launcher);
+            modal->close();
+            closed = true;
+        });
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(closed);
+    }
+
+    void cycle(IntroPix &launcher, int times)
+    {
+        const FormControls &controls = launcher.controls();
+        for (int i = 0; i < times; ++i) {
+            // English and Devanagari, then "&Show".
+            QTest::mouseClick(controls.control(u"Command3D1"_s), Qt::LeftButton);
+            QTest::mouseClick(controls.control(u"Command3D2"_s), Qt::LeftButton);
+            openAndClose(launcher, controls.control(u"Command3D12"_s));
+            openAndClose(launcher, controls.control(u"Command3D13"_s, 1));
+            if (QTest::currentTestFailed())
+                return;
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+private Q_SLOTS:
+    void shouldLeaveNothingBehindAfterAThousandOpenings()
+    {
+        IntroPix launcher(platform_);
+        QVERIFY(launcher.load());
+        launcher.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&launcher));
+        QTest::mouseClick(launcher.controls().control(u"Command3D9"_s), Qt::LeftButton);
+
+        // Warm up: fonts, styles and pixmap caches fill on the first openings
+        // (about 100 KiB, once).
+        cycle(launcher, 100);
+        const qsizetype widgets = QApplication::allWidgets().size();
+        const std::size_t heap = heapInUse();
+
+        cycle(launcher, 1000);
+        QCOMPARE(QApplication::allWidgets().size(), widgets);
+        // A leak of even one small object per opening would add well over
+        // this; the allowance covers allocator and cache noise.
+        const qint64 growth = qint64(heapInUse()) - qint64(heap);
+        QVERIFY2(growth < 64 * 1024, qPrintable(u"the heap grew by %1 bytes"_s.arg(growth)));
+    }
+};
+
+QTEST_MAIN(WindowLifecycleTest)
+#include "tst_windowlifecycle.moc"
