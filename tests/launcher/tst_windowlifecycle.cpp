@@ -18,7 +18,9 @@
 #define KINTROA_ASAN 1
 #endif
 #ifdef KINTROA_ASAN
-#include <sanitizer/allocator_interface.h>
+// From the sanitizer runtime (sanitizer/allocator_interface.h, which not
+// every compiler installation ships).
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
 using namespace Qt::StringLiterals;
