@@ -1,10 +1,19 @@
 #pragma once
 
 #include <QDialog>
+#include <QtGlobal>
 
+class FormControls;
+class FormLabel;
+class FormPicture;
 class Platform;
 
-// The About window. (Being built.)
+// The About window: product, version and maker, all taken at load time from
+// the program's version record, plus an icon that slides along the comment
+// label for as long as the window is open. Its position is a function of the
+// platform clock alone, so late or missed ticks of Timer1 never slow it down.
+// The launcher creates it afresh for every opening and shows it modally;
+// "&OK", Esc and the title bar's close all unload it, which stops the timer.
 class AbKorInt final : public QDialog
 {
     Q_OBJECT
@@ -15,6 +24,22 @@ public:
 
     void load();
 
+    FormControls &controls() const { return *controls_; }
+
+    // The tick of Timer1; public so that a tick can be delivered on demand.
+    void Timer1Timer();
+
+    // Every way of closing (OK, Esc, the title bar) ends here.
+    void done(int result) override;
+
 private:
+    void Command1Click();
+    void unload();
+
     Platform &platform_;
+    FormControls *controls_;
+    // Looked up once: the tick runs 33 times a second.
+    const FormLabel *label5_;
+    FormPicture *slidingIcon_;
+    qint32 n_ = 0; // clock steps of 1/36 s since midnight, at the last tick
 };
