@@ -32,6 +32,11 @@ AbKorInt::AbKorInt(Platform &platform, QWidget *parent)
     , label5_(controls_->label(u"Label5"_s))
     , slidingIcon_(controls_->picture(u"Image2"_s, 1))
 {
+    // The icon's track crosses nothing but the window's own background, so
+    // the icon can fill its box with that background: it then looks the same,
+    // and a move no longer repaints the window beneath it.
+    slidingIcon_->setFillsBackground(true);
+
     // Command1 always holds the focus, so Enter presses it as well as space.
     controls_->button(u"Command1"_s)->setDefault(true);
     connect(controls_->button(u"Command1"_s), &FormButton::clicked, this, &AbKorInt::Command1Click);

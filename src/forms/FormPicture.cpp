@@ -18,9 +18,9 @@ void FormPicture::setPicture(const QPixmap &picture)
 
 void FormPicture::setFillsBackground(bool fills)
 {
+    // A child widget that does not fill its background shows its parent
+    // through it.
     setAutoFillBackground(fills);
-    setAttribute(Qt::WA_TranslucentBackground, !fills);
-    setAttribute(Qt::WA_NoSystemBackground, !fills);
 }
 
 void FormPicture::paintEvent(QPaintEvent *)

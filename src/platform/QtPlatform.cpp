@@ -5,7 +5,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
-#include <QTime>
+#include <QDateTime>
 
 #include <cstdio>
 #include <cstdlib>
@@ -23,7 +23,15 @@ QString shownText(QString text)
 
 float QtPlatform::secondsSinceMidnight() const
 {
-    return static_cast<float>(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f;
+    constexpr qint64 MinuteMs = 60 * 1000;
+    constexpr qint64 DayMs = 24 * 60 * MinuteMs;
+    const qint64 utcMs = QDateTime::currentMSecsSinceEpoch();
+    if (utcMs >= utcOffsetValidUntilMs_ || utcMs < utcOffsetValidUntilMs_ - MinuteMs) {
+        utcOffsetMs_ = qint64(QDateTime::fromMSecsSinceEpoch(utcMs).offsetFromUtc()) * 1000;
+        utcOffsetValidUntilMs_ = (utcMs / MinuteMs + 1) * MinuteMs;
+    }
+    const qint64 sinceMidnightMs = ((utcMs + utcOffsetMs_) % DayMs + DayMs) % DayMs;
+    return static_cast<float>(sinceMidnightMs) / 1000.0f;
 }
 
 int QtPlatform::screenWidthTwips() const

@@ -20,4 +20,9 @@ public:
 
 private:
     InstanceRegistry instances_;
+    // The local time's offset from UTC, valid up to the next whole minute:
+    // asking the time zone costs a file-system look-up, and the About window
+    // reads the clock every 30 ms. Offsets only change at whole minutes.
+    mutable qint64 utcOffsetMs_ = 0;
+    mutable qint64 utcOffsetValidUntilMs_ = 0;
 };

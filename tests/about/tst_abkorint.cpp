@@ -167,7 +167,10 @@ void TestAbKorInt::shouldBuildControlsAsDesigned()
     QCOMPARE(control->font().weight(), QFont::Bold);
     if (auto *image = qobject_cast<FormPicture *>(control)) {
         QCOMPARE(image->picture().toImage(), iconImage(look)); // natural size, 32 x 32
-        QVERIFY(!image->autoFillBackground());
+        // Images show the window's background around their icon: either
+        // transparent, or (the sliding icon) filled with that very colour.
+        QVERIFY(!image->autoFillBackground()
+                || image->palette().color(QPalette::Window) == about.palette().color(QPalette::Window));
     } else if (auto *label = qobject_cast<FormLabel *>(control)) {
         const QPalette p = label->palette();
         QCOMPARE(u"%1 %2 %3 %4 %5 %6 %7"_s.arg(control->font().pointSizeF())
@@ -282,13 +285,16 @@ void TestAbKorInt::shouldSlideOnTimerTicksRepaintingOnlyTheIcon()
     const QRect before = icon->geometry();
     platform.clock = 2.0f; // step 72
     QTRY_COMPARE(icon->x(), trackPixel(72));
-    QTRY_VERIFY(recorder.paints.value(icon) > 0);
+    // The window repaints what the icon uncovered, nothing else; no other
+    // control repaints at all. (The opaque icon itself may be moved by
+    // copying its pixels, without a paint of its own.)
+    QTRY_VERIFY(!recorder.windowRegion.isEmpty());
     QCoreApplication::processEvents();
 
-    QVERIFY(recorder.windowRegion.contains(before));
     QCOMPARE(recorder.windowRegion.subtracted(QRegion(before) + icon->geometry()), QRegion());
     for (QWidget *control : about.controls().all())
-        QCOMPARE(recorder.paints.value(control) > 0, control == icon);
+        if (control != icon)
+            QCOMPARE(recorder.paints.value(control), 0);
 }
 
 void TestAbKorInt::shouldUnloadAndStopTimer_data()
