@@ -66,17 +66,7 @@ private:
         const qreal wordWidth = advance(word);
         if (currentWidth_ + wordWidth > width_ && !current_.isEmpty())
             newLine();
-        if (wordWidth <= width_ || !current_.isEmpty()) {
-            append(word, wordWidth);
-            return;
-        }
-        // Wider than the whole box: break it between characters.
-        for (const QChar c : word) {
-            const qreal w = advance(QString(c));
-            if (currentWidth_ + w > width_ && !current_.isEmpty())
-                newLine();
-            append(QString(c), w);
-        }
+        append(word, wordWidth);
     }
 
     void append(const QString &text, qreal width)

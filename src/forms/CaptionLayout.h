@@ -10,7 +10,8 @@
 // between words, and blanks keep their room: a run of blanks that reaches the
 // right edge goes on at the start of the next line, so blanks can carry a text
 // down a box. Only the one blank at which a line breaks after a word is
-// dropped. A word wider than the box is broken between characters.
+// dropped. A word wider than the box is never broken: it stands on a line of
+// its own and is cut off at the edge.
 namespace CaptionLayout {
 
 QStringList wrap(const QString &caption, const QFontMetricsF &metrics, qreal width);

@@ -39,7 +39,8 @@ private Q_SLOTS:
         QTest::newRow("trailing blanks stay") << u"[Return]      "_s << u"[Return]          "_s
                                               << QStringList{u"[Return]      "_s};
         QTest::newRow("leading blanks stay") << u"   x"_s << u"xxxxxxxx"_s << QStringList{u"   x"_s};
-        QTest::newRow("long word broken") << u"abcdefgh"_s << u"abcd"_s << QStringList{u"abcd"_s, u"efgh"_s};
+        QTest::newRow("long word kept whole") << u"ab abcdefgh cd"_s << u"abcd"_s
+                                              << QStringList{u"ab "_s, u"abcdefgh"_s, u"cd"_s};
     }
 
     void shouldWrapLikeTheDesignLabels()
