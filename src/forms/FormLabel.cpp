@@ -118,7 +118,7 @@ void FormLabel::paintEvent(QPaintEvent *)
     painter.setClipRect(area);
     painter.setPen(palette().color(QPalette::WindowText));
     const QFontMetricsF metrics(font());
-    const QStringList lines = CaptionLayout::wrap(CaptionLayout::withoutAccessKeys(caption_), metrics, area.width());
+    const QStringList lines = shownLines();
     qreal y = area.top();
     for (const QString &line : lines) {
         if (y >= area.bottom())
