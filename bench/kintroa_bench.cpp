@@ -41,6 +41,7 @@ public:
     float secondsSinceMidnight() const override { return real_.secondsSinceMidnight(); }
     int screenWidthTwips() const override { return real_.screenWidthTwips(); }
     int screenHeightTwips() const override { return real_.screenHeightTwips(); }
+    const ScriptFonts &scriptFonts() const override { return real_.scriptFonts(); }
     bool anotherInstanceRunning() override { return false; }
     Answer askYesNo(const QString &, const QString &, Answer defaultAnswer) override { return defaultAnswer; }
     void tell(const QString &, const QString &) override {}

@@ -28,7 +28,7 @@ constexpr float StepsPerSecond = 36.0f;
 AbKorInt::AbKorInt(Platform &platform, QWidget *parent)
     : QDialog(parent)
     , platform_(platform)
-    , controls_(FormBuilder::build(abKorIntDesign(), *this))
+    , controls_(FormBuilder::build(abKorIntDesign(), *this, platform.scriptFonts()))
     , label5_(controls_->label(u"Label5"_s))
     , slidingIcon_(controls_->picture(u"Image2"_s, 1))
 {

@@ -83,8 +83,8 @@ struct Control {
     Visibility visible = Visible;
     int tabIndex = 0;
     QString picture; // resource path of the bitmap or icon of pictures and images
-    // For screen readers, where the caption alone cannot be spoken (glyph
-    // codes): the control's name and what it does.
+    // For screen readers: what a glyph-code caption names, in English (said
+    // after its Unicode text), and what the control does.
     QString spokenName;
     QString spokenHint;
 };

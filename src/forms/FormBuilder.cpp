@@ -5,6 +5,7 @@
 #include "FormLabel.h"
 #include "FormPicture.h"
 #include "FormTimer.h"
+#include "ScriptFaces.h"
 
 #include <QApplication>
 #include <QFont>
@@ -14,6 +15,8 @@
 #include <QWidget>
 
 #include <algorithm>
+
+using namespace Qt::StringLiterals;
 
 namespace FormBuilder {
 
@@ -136,7 +139,28 @@ void applyWindow(const Design::Window &design, QWidget &window)
 
 } // namespace
 
-FormControls *build(const Design::Window &design, QWidget &window)
+namespace {
+
+// A caption in a legacy script font shows its glyph codes there, or its
+// Unicode text in a real font of the script. Either way a screen reader
+// speaks the Unicode text, followed by what the design says it names.
+void applyScriptCaption(QWidget &widget, const Design::Control &control, LegacyFont font, const ScriptFonts &fonts)
+{
+    const bool isButton = control.kind == Design::Kind::Button;
+    ScriptFaces::setFace(widget, font, isButton ? ScriptFaces::Role::Button : ScriptFaces::Role::Sample, fonts);
+    const ScriptText text = decodedScriptText(font, control.caption);
+    const QString shown = ScriptFaces::shownForm(widget, text);
+    if (isButton)
+        static_cast<FormButton &>(widget).setText(shown);
+    else if (control.kind == Design::Kind::Label)
+        static_cast<FormLabel &>(widget).setCaption(shown);
+    widget.setAccessibleName(control.spokenName.isEmpty() ? text.unicode
+                                                          : text.unicode + u" ("_s + control.spokenName + u')');
+}
+
+} // namespace
+
+FormControls *build(const Design::Window &design, QWidget &window, const ScriptFonts &scriptFonts)
 {
     applyWindow(design, window);
     auto *controls = new FormControls(&window);
@@ -162,7 +186,9 @@ FormControls *build(const Design::Window &design, QWidget &window)
         if (control->kind != Design::Kind::Button)
             applyColours(*widget, control->back, control->fore);
         widget->setVisible(control->visible == Design::Visible);
-        if (!control->spokenName.isEmpty())
+        if (const auto script = control->font ? legacyFontWithFace(control->font->face) : std::nullopt)
+            applyScriptCaption(*widget, *control, *script, scriptFonts);
+        else if (!control->spokenName.isEmpty())
             widget->setAccessibleName(control->spokenName);
         if (!control->spokenHint.isEmpty())
             widget->setAccessibleDescription(control->spokenHint);

@@ -6,6 +6,7 @@
 #include <QFont>
 
 class FormControls;
+class ScriptFonts;
 class QWidget;
 
 // Turns a window design into widgets: sets the window's own properties and
@@ -14,7 +15,9 @@ class QWidget;
 // pictures; within each group the design's front-to-back order holds.
 namespace FormBuilder {
 
-FormControls *build(const Design::Window &design, QWidget &window);
+// Controls in a legacy script font show their captions as the script fonts
+// decided at start-up say.
+FormControls *build(const Design::Window &design, QWidget &window, const ScriptFonts &scriptFonts);
 
 QColor resolve(const Design::Colour &colour);
 QFont fontFor(const Design::Font &font);

@@ -8,8 +8,19 @@ namespace Catalogue {
 
 namespace {
 
-const QString Devanagari = u"KDEV01__"_s;
-const QString Bengali = u"KBENGAL3"_s;
+const QString Devanagari = legacyFace(LegacyFont::Devanagari);
+const QString Bengali = legacyFace(LegacyFont::Bengali);
+
+// The Hindi and Bengali captions, with their Unicode text read from the codes.
+ScriptText inHindi(const QString &codes)
+{
+    return decodedScriptText(LegacyFont::Devanagari, codes);
+}
+
+ScriptText inBengali(const QString &codes)
+{
+    return decodedScriptText(LegacyFont::Bengali, codes);
+}
 
 } // namespace
 
@@ -23,24 +34,24 @@ std::span<const LanguageEntry> languages()
          u"Pick a subject"_s},
         {u"Hindi"_s,
          Devanagari,
-         {glyphs("A8 C9 DA B1 C9 20 76 C9 C9 AE F4 78 C9 C9"),
-          glyphs("B4 C9 68 C9 C7 20"),
-          glyphs("CA 45 F2 AA C9 C9 C4 20"),
-          glyphs("B6 C9 A4 6E F4 C9 C4 B6 C9 20"),
-          glyphs("BA B4 C9 AE F4 B4 C9 68 C9 C9 E7 20"),
-          glyphs("B4 AA C9 5C 56 C9 78 C9 B4 C9 68 C9 C9 E7"),
-          glyphs("2B CA 69 C9 CA AE F4 43 69 C9 20 BA C9 DA 53 C9 78 C9 C9")},
-         glyphs("42 45 F2 20 CA B4 C9 B9 C9 AA C9 20 CA 78 C9 AE D2 49 C9 78 C9 20 45 F2 AE C9 E4")},
+         {inHindi(glyphs("A8 C9 DA B1 C9 20 76 C9 C9 AE F4 78 C9 C9")),
+          inHindi(glyphs("B4 C9 68 C9 C7 20")),
+          inHindi(glyphs("CA 45 F2 AA C9 C9 C4 20")),
+          inHindi(glyphs("B6 C9 A4 6E F4 C9 C4 B6 C9 20")),
+          inHindi(glyphs("BA B4 C9 AE F4 B4 C9 68 C9 C9 E7 20")),
+          inHindi(glyphs("B4 AA C9 5C 56 C9 78 C9 B4 C9 68 C9 C9 E7")),
+          inHindi(glyphs("2B CA 69 C9 CA AE F4 43 69 C9 20 BA C9 DA 53 C9 78 C9 C9"))},
+         inHindi(glyphs("42 45 F2 20 CA B4 C9 B9 C9 AA C9 20 CA 78 C9 AE D2 49 C9 78 C9 20 45 F2 AE C9 E4"))},
         {u"Bengali"_s,
          Bengali,
-         {glyphs("62 67 AC 20 7A C4 73 79"),
-          glyphs("63 74 ED"),
-          glyphs("B6 61 73 63 D3 73 AC"),
-          glyphs("AE 43 C9 61 C8 AE D3 73 AC"),
-          glyphs("5C C3 6D 63 74 ED"),
-          glyphs("63 BA AA 70 20 63 74 ED D3 73 AC"),
-          glyphs("41 73 79 73 6D BB 4D 20 79 75 BA")},
-         glyphs("4A B1 20 73 63 BF BD 20 62 6A 70 61 70 64 79 20 B1 6D C6 70 7C")},
+         {inBengali(glyphs("62 67 AC 20 7A C4 73 79")),
+          inBengali(glyphs("63 74 ED")),
+          inBengali(glyphs("B6 61 73 63 D3 73 AC")),
+          inBengali(glyphs("AE 43 C9 61 C8 AE D3 73 AC")),
+          inBengali(glyphs("5C C3 6D 63 74 ED")),
+          inBengali(glyphs("63 BA AA 70 20 63 74 ED D3 73 AC")),
+          inBengali(glyphs("41 73 79 73 6D BB 4D 20 79 75 BA"))},
+         inBengali(glyphs("4A B1 20 73 63 BF BD 20 62 6A 70 61 70 64 79 20 B1 6D C6 70 7C"))},
     }};
     return rows;
 }
@@ -50,8 +61,8 @@ std::span<const ScriptEntry> scripts()
     static const std::array<ScriptEntry, 4> rows{{
         {u"Devanagari"_s, Devanagari},
         {u"Bengali"_s, Bengali},
-        {u"Gujarati"_s, u"KGUJ01__"_s},
-        {u"Gurumukhi"_s, u"KGUR01__"_s},
+        {u"Gujarati"_s, legacyFace(LegacyFont::Gujarati)},
+        {u"Gurumukhi"_s, legacyFace(LegacyFont::Gurumukhi)},
     }};
     return rows;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "forms/ScriptText.h"
+
 #include <QString>
 
 #include <array>
@@ -14,8 +16,8 @@ namespace Catalogue {
 struct LanguageEntry {
     QString language;
     QString fontFace;
-    std::array<QString, 7> subjectCaptions; // Command3D4 (subject 1) to Command3D10 (subject 7)
-    QString heading;                        // Label24
+    std::array<ScriptText, 7> subjectCaptions; // Command3D4 (subject 1) to Command3D10 (subject 7)
+    ScriptText heading;                        // Label24
 };
 
 struct ScriptEntry {

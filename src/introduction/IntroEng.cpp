@@ -8,9 +8,11 @@
 #include "forms/FormControls.h"
 #include "forms/FormLabel.h"
 #include "forms/FormPicture.h"
+#include "forms/ScriptFaces.h"
 #include "forms/Twips.h"
 #include "launcher/IntroA.h"
 #include "launcher/IntroPix.h"
+#include "platform/Platform.h"
 
 #include <QKeyEvent>
 
@@ -20,7 +22,7 @@ IntroEng::IntroEng(Platform &platform, IntroPix &launcher)
     : QDialog(&launcher)
     , platform_(platform)
     , launcher_(launcher)
-    , controls_(FormBuilder::build(introEngDesign(), *this))
+    , controls_(FormBuilder::build(introEngDesign(), *this, platform.scriptFonts()))
 {
     connectHandlers();
 }
@@ -70,12 +72,14 @@ void IntroEng::load()
     applyScriptCatalogue();
 }
 
-// Only the face changes; size and weight stay as designed.
-void IntroEng::setFontFace(QWidget &control, const QString &face)
+// Only the face changes; size and weight stay as designed, unless a legacy
+// script font is missing and a real font of the script takes its place.
+void IntroEng::setFontFace(QWidget &control, const QString &face, ScriptFaces::Role role)
 {
-    QFont font = control.font();
-    font.setFamilies({face});
-    control.setFont(font);
+    if (const auto script = legacyFontWithFace(face))
+        ScriptFaces::setFace(control, *script, role, platform_.scriptFonts());
+    else
+        ScriptFaces::setLatinFace(control, face);
 }
 
 void IntroEng::applyLanguageCatalogue()
@@ -83,16 +87,24 @@ void IntroEng::applyLanguageCatalogue()
     const Catalogue::LanguageEntry *entry = Catalogue::findLanguage(InfoLanguage_);
     if (!entry)
         return;
-    for (const QString &name : Catalogue::languageFontControls())
-        setFontFace(*controls_->control(name), entry->fontFace);
+    for (const QString &name : Catalogue::languageFontControls()) {
+        // The text labels carry running text; the buttons and their heading short captions.
+        const bool text = name.startsWith(u"Label"_s) && isTextLabel(name.mid(5).toInt());
+        setFontFace(*controls_->control(name), entry->fontFace, text ? ScriptFaces::Role::Text : ScriptFaces::Role::Button);
+    }
+    // Unicode captions speak for themselves; others by their English names.
+    const auto spoken = [](const QWidget &control, const QString &shown, const QString &english) {
+        return ScriptFaces::showsUnicode(control) ? shown : english;
+    };
     const std::span<const QString> subjects = Catalogue::subjectButtons();
     for (std::size_t i = 0; i < subjects.size(); ++i) {
         FormButton &button = *controls_->button(subjects[i]);
-        button.setText(entry->subjectCaptions[i]);
-        button.setAccessibleName(Catalogue::spokenSubjects()[i]);
+        button.setText(ScriptFaces::shownForm(button, entry->subjectCaptions[i]));
+        button.setAccessibleName(spoken(button, button.text(), Catalogue::spokenSubjects()[i]));
     }
-    controls_->label(u"Label24"_s)->setCaption(entry->heading);
-    controls_->label(u"Label24"_s)->setAccessibleName(Catalogue::spokenHeading());
+    FormLabel &heading = *controls_->label(u"Label24"_s);
+    heading.setCaption(ScriptFaces::shownForm(heading, entry->heading));
+    heading.setAccessibleName(spoken(heading, heading.caption(), Catalogue::spokenHeading()));
 }
 
 void IntroEng::applyScriptCatalogue()
@@ -101,7 +113,7 @@ void IntroEng::applyScriptCatalogue()
     if (!entry)
         return;
     for (const QString &name : Catalogue::sampleLabels())
-        setFontFace(*controls_->control(name), entry->fontFace);
+        setFontFace(*controls_->control(name), entry->fontFace, ScriptFaces::Role::Sample);
 }
 
 void IntroEng::subjectButtonClick(int subject)
@@ -141,8 +153,11 @@ void IntroEng::assign(const std::vector<LabelCaption> &captions)
 {
     for (const LabelCaption &caption : captions) {
         FormLabel &label = pageLabel(caption.label);
-        label.setCaption(caption.text);
-        label.setAccessibleName(caption.spoken);
+        label.setCaption(ScriptFaces::shownForm(label, caption.text));
+        // Glyph codes cannot be spoken: a screen reader gets the page's
+        // spoken form, or else the Unicode text. Unicode speaks for itself.
+        const bool glyphCodes = !ScriptFaces::showsUnicode(label) && caption.text.glyphs != caption.text.unicode;
+        label.setAccessibleName(!glyphCodes ? QString() : !caption.spoken.isEmpty() ? caption.spoken : caption.text.unicode);
     }
 }
 
@@ -155,7 +170,7 @@ void IntroEng::showTexts(const TextPage &page)
         const std::vector<LabelCaption> english = textPageCaptions(englishPage(), SubjectNumber_, ScriptName_);
         for (std::size_t i = 0; i < captions.size(); ++i)
             if (isTextLabel(captions[i].label))
-                captions[i].spoken = english[i].text;
+                captions[i].spoken = english[i].text.unicode;
     }
     assign(captions);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SamplePanels.h"
+#include "forms/ScriptFaces.h"
 
 #include <QDialog>
 
@@ -52,7 +53,7 @@ protected:
 private:
     void connectHandlers();
     FormLabel &pageLabel(int number) const;
-    void setFontFace(QWidget &control, const QString &face);
+    void setFontFace(QWidget &control, const QString &face, ScriptFaces::Role role);
     void applyLanguageCatalogue();
     void applyScriptCatalogue();
     void assign(const std::vector<LabelCaption> &captions);

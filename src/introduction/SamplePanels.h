@@ -13,9 +13,7 @@ enum class SampleScript { Devanagari, Bengali, Gujarati, Gurumukhi };
 struct SampleRow {
     int subject = 0;
     int label = 0;
-    std::array<QString, 4> byScript; // in SampleScript order
-    // The same samples in Unicode, for screen readers (none for Latin texts).
-    std::array<QString, 4> spoken{};
+    std::array<ScriptText, 4> byScript; // in SampleScript order
 };
 
 std::span<const SampleRow> sampleRows();

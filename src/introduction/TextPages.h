@@ -1,5 +1,7 @@
 #pragma once
 
+#include "forms/ScriptText.h"
+
 #include <QString>
 
 #include <array>
@@ -13,7 +15,9 @@
 // it does not own are left to the script's sample panel.
 struct PageCaption {
     int label = 0;
-    QString text;
+    // Latin, or the glyph codes of the information language's font with
+    // the same explanation in Unicode.
+    ScriptText text;
     // The form shown instead when the script is exactly "Gurumukhi".
     std::optional<QString> gurumukhiText;
 };
@@ -26,12 +30,12 @@ const TextPage &englishPage();
 const TextPage &hindiPage();
 const TextPage &bengaliPage();
 
-// One caption assignment: page label number, its new caption and, where the
-// caption is glyph codes, the same text in a form a screen reader can speak
-// (empty: the caption speaks for itself).
+// One caption assignment: page label number, its new caption and, for the
+// glyph-code form of a script text, what a screen reader says instead (empty:
+// the caption speaks for itself).
 struct LabelCaption {
     int label = 0;
-    QString text;
+    ScriptText text;
     QString spoken;
     friend bool operator==(const LabelCaption &, const LabelCaption &) = default;
 };

@@ -21,7 +21,7 @@ using namespace Qt::StringLiterals;
 IntroPix::IntroPix(Platform &platform, QWidget *parent)
     : QWidget(parent)
     , platform_(platform)
-    , controls_(FormBuilder::build(introPixDesign(), *this))
+    , controls_(FormBuilder::build(introPixDesign(), *this, platform.scriptFonts()))
 {
     connectHandlers();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/ScriptFonts.h"
+
 #include <QString>
 
 // Everything the operating system decides for the program: the clock, the
@@ -18,6 +20,10 @@ public:
 
     virtual int screenWidthTwips() const = 0;
     virtual int screenHeightTwips() const = 0;
+
+    // How texts of the legacy script fonts are shown, decided once from the
+    // fonts the system has and the user's option.
+    virtual const ScriptFonts &scriptFonts() const = 0;
 
     // Whether another instance of the program runs for the same user.
     virtual bool anotherInstanceRunning() = 0;

@@ -2,6 +2,7 @@
 
 #include "forms/Twips.h"
 
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
@@ -20,6 +21,37 @@ QString shownText(QString text)
     return text.replace(u"\r\n"_s, u"\n"_s).replace(u'\r', u'\n');
 }
 } // namespace
+
+QtPlatform::QtPlatform(ScriptTextOption scriptText)
+    : scriptTextOption_(scriptText)
+{
+}
+
+const ScriptFonts &QtPlatform::scriptFonts() const
+{
+    // Decided on first use, once the application's font database exists.
+    if (!scriptFonts_) {
+        const auto writingSystemOf = [](LegacyFont font) {
+            switch (font) {
+            case LegacyFont::Devanagari:
+                return QFontDatabase::Devanagari;
+            case LegacyFont::Bengali:
+                return QFontDatabase::Bengali;
+            case LegacyFont::Gujarati:
+                return QFontDatabase::Gujarati;
+            case LegacyFont::Gurumukhi:
+                return QFontDatabase::Gurmukhi;
+            }
+            return QFontDatabase::Any;
+        };
+        const ScriptFonts::Catalog installed{
+            QFontDatabase::families(),
+            [&](LegacyFont font) { return QFontDatabase::families(writingSystemOf(font)); },
+        };
+        scriptFonts_ = ScriptFonts::choose(scriptTextOption_, installed);
+    }
+    return *scriptFonts_;
+}
 
 float QtPlatform::secondsSinceMidnight() const
 {

@@ -3,16 +3,19 @@
 #include "InstanceRegistry.h"
 #include "Platform.h"
 
+#include <optional>
+
 // The platform as Qt and the operating system provide it.
 class QtPlatform final : public Platform
 {
 public:
-    QtPlatform() = default;
+    explicit QtPlatform(ScriptTextOption scriptText = ScriptTextOption::Auto);
     Q_DISABLE_COPY_MOVE(QtPlatform)
 
     float secondsSinceMidnight() const override;
     int screenWidthTwips() const override;
     int screenHeightTwips() const override;
+    const ScriptFonts &scriptFonts() const override;
     bool anotherInstanceRunning() override;
     Answer askYesNo(const QString &text, const QString &title, Answer defaultAnswer) override;
     void tell(const QString &text, const QString &title) override;
@@ -20,6 +23,8 @@ public:
 
 private:
     InstanceRegistry instances_;
+    ScriptTextOption scriptTextOption_;
+    mutable std::optional<ScriptFonts> scriptFonts_;
     // The local time's offset from UTC, valid up to the next whole minute:
     // asking the time zone costs a file-system look-up, and the About window
     // reads the clock every 30 ms. Offsets only change at whole minutes.

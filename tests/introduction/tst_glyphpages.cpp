@@ -158,13 +158,13 @@ void Tst_glyphpages::glyphCaptions()
     const PageCaption &caption = *captions.front();
     QVERIFY(!caption.gurumukhiText);
 
-    const QStringList parts = caption.text.split(u'\r');
+    const QStringList parts = caption.text.glyphs.split(u'\r');
     QList<int> lengths;
     for (const QString &part : parts)
         lengths << int(part.size());
     QCOMPARE(lengths, partLengths);
     const int sum = std::accumulate(partLengths.cbegin(), partLengths.cend(), 0);
-    QCOMPARE(caption.text.size(), sum + partLengths.size() - 1);
+    QCOMPARE(caption.text.glyphs.size(), sum + partLengths.size() - 1);
 
     for (const QString &part : parts) {
         // Script text rather than Latin letters, filled with words rather
@@ -192,7 +192,7 @@ void Tst_glyphpages::glyphTextsAreDistinct()
             for (const PageCaption &caption : subject) {
                 if (!textLabels.contains(caption.label))
                     continue;
-                for (const QString &part : caption.text.split(u'\r')) {
+                for (const QString &part : caption.text.glyphs.split(u'\r')) {
                     parts.insert(part);
                     ++count;
                 }
@@ -282,9 +282,9 @@ void Tst_glyphpages::labelsWritten()
         QVERIFY2(!sampleLabels.contains(caption.label), (where + " belongs to the sample panel").constData());
         QVERIFY2(!caption.text.isEmpty(), (where + " is written empty").constData());
         if (textLabels.contains(caption.label))
-            QVERIFY2(hasScriptCodes(caption.text), (where + " holds no script text").constData());
+            QVERIFY2(hasScriptCodes(caption.text.glyphs), (where + " holds no script text").constData());
         else if (keyingLabels.contains(caption.label))
-            QVERIFY2(isLatin(caption.text) && isLatin(caption.gurumukhiText.value_or(QString())),
+            QVERIFY2(isLatin(caption.text.glyphs) && isLatin(caption.gurumukhiText.value_or(QString())),
                      (where + " holds no Latin text").constData());
         else
             QFAIL((where + " is not a text or keying label").constData());

@@ -24,7 +24,7 @@ using Captions = QMap<int, QString>; // page label -> caption
 
 const QStringList Languages{u"English"_s, u"Hindi"_s, u"Bengali"_s};
 const QStringList Scripts{u"Devanagari"_s, u"Bengali"_s, u"Gujarati"_s, u"Gurumukhi"_s};
-const QMap<QString, QString> ScriptFonts{{u"Devanagari"_s, u"KDEV01__"_s}, {u"Bengali"_s, u"KBENGAL3"_s},
+const QMap<QString, QString> SampleFaces{{u"Devanagari"_s, u"KDEV01__"_s}, {u"Bengali"_s, u"KBENGAL3"_s},
                                          {u"Gujarati"_s, u"KGUJ01__"_s}, {u"Gurumukhi"_s, u"KGUR01__"_s}};
 // A language and a script that select no page procedure.
 const QString NoLanguage = u"english"_s;
@@ -293,7 +293,7 @@ private Q_SLOTS:
         IntroFixture intro(NoLanguage, script);
         intro.clickSubject(subject);
         QCOMPARE(intro.page(), expectedPage(captions));
-        const QString sampleFont = ScriptFonts.value(script);
+        const QString sampleFont = SampleFaces.value(script);
         for (auto it = captions.cbegin(); it != captions.cend(); ++it) {
             const bool latin = subject == 7;
             const QString face = intro.window().controls().label(u"Label"_s + QString::number(it.key()))->font().family();

@@ -16,6 +16,7 @@ public:
     float secondsSinceMidnight() const override;
     int screenWidthTwips() const override { return screenWidth; }
     int screenHeightTwips() const override { return screenHeight; }
+    const ScriptFonts &scriptFonts() const override { return scriptFontsChoice; }
     bool anotherInstanceRunning() override;
     Answer askYesNo(const QString &text, const QString &title, Answer defaultAnswer) override;
     void tell(const QString &text, const QString &title) override;
@@ -30,6 +31,8 @@ public:
     int screenWidth = 1280 * 15;
     int screenHeight = 1024 * 15;
     bool otherInstance = false;
+    // Every legacy font shown as designed unless a test chooses otherwise.
+    ScriptFonts scriptFontsChoice;
     Answer answer = Answer::Yes;
 
     // What the program asked, e.g. "instance?", "ask:<title>", "tell:<title>",

@@ -1,0 +1,73 @@
+#include "ScriptFaces.h"
+
+#include <QWidget>
+
+namespace ScriptFaces {
+
+namespace {
+
+const char *const ShowsUnicodeProperty = "showsUnicode";
+
+} // namespace
+
+double unicodePoints(LegacyFont font, Role role)
+{
+    // The scripts' fonts are taller than the Latin ones the boxes were drawn
+    // for; these sizes let every caption of a role fit its box.
+    struct Sizes {
+        double text;
+        double sample;
+        double button;
+    };
+    static constexpr Sizes sizes[] = {
+        {13.5, 13.5, 13.5}, // Devanagari
+        {13.5, 13.5, 13.5}, // Bengali
+        {13.5, 13.5, 13.5}, // Gujarati
+        {13.5, 12.0, 13.5}, // Gurumukhi
+    };
+    const Sizes &row = sizes[std::size_t(font)];
+    switch (role) {
+    case Role::Text:
+        return row.text;
+    case Role::Sample:
+        return row.sample;
+    case Role::Button:
+        return row.button;
+    }
+    return row.text;
+}
+
+void setFace(QWidget &control, LegacyFont font, Role role, const ScriptFonts &fonts)
+{
+    QFont face = control.font();
+    const bool unicode = fonts.showsUnicode(font);
+    if (unicode) {
+        const QString family = fonts.unicodeFamily(font);
+        face.setFamilies(family.isEmpty() ? QStringList() : QStringList{family});
+        face.setPointSizeF(unicodePoints(font, role));
+    } else {
+        face.setFamilies({legacyFace(font)});
+    }
+    control.setFont(face);
+    control.setProperty(ShowsUnicodeProperty, unicode);
+}
+
+void setLatinFace(QWidget &control, const QString &face)
+{
+    QFont font = control.font();
+    font.setFamilies({face});
+    control.setFont(font);
+    control.setProperty(ShowsUnicodeProperty, false);
+}
+
+bool showsUnicode(const QWidget &control)
+{
+    return control.property(ShowsUnicodeProperty).toBool();
+}
+
+QString shownForm(const QWidget &control, const ScriptText &text)
+{
+    return showsUnicode(control) ? text.unicode : text.glyphs;
+}
+
+} // namespace ScriptFaces

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "ScriptText.h"
+#include "base/ScriptFonts.h"
+
+class QWidget;
+
+// Puts script texts on controls in the way the start-up decision chose for
+// their font: glyph codes in the legacy font itself, or Unicode text in a real
+// font of the script. A control keeps the choice from the moment its face is
+// set, so later captions take the same form.
+namespace ScriptFaces {
+
+// What a script text is on the window, which decides its size: running text,
+// a sample of the script, or a caption of a button or a heading.
+enum class Role { Text, Sample, Button };
+
+// Sets the legacy font's face on the control, or, where that font is not
+// shown, a real font of the script at the size that fits the role. Only the
+// face and, for Unicode, the size change; weight and style stay as designed.
+void setFace(QWidget &control, LegacyFont font, Role role, const ScriptFonts &fonts);
+
+// Sets a face that is not a legacy script font.
+void setLatinFace(QWidget &control, const QString &face);
+
+// Whether the control shows the Unicode form of script texts.
+bool showsUnicode(const QWidget &control);
+
+// The form of the text that the control shows.
+QString shownForm(const QWidget &control, const ScriptText &text);
+
+// The size, in points, at which a script's Unicode text fits its role.
+double unicodePoints(LegacyFont font, Role role);
+
+} // namespace ScriptFaces

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "base/LegacyFonts.h"
+
+#include <QString>
+
+// A text of a legacy script font: its glyph codes, shown where that font is
+// installed, and the same text in Unicode, shown in a real font of the script
+// where it is not and spoken by screen readers. A Latin text is both at once.
+struct ScriptText {
+    QString glyphs;
+    QString unicode;
+
+    ScriptText() = default;
+    ScriptText(const QString &latin) // NOLINT(google-explicit-constructor): Latin rows stay plain texts
+        : glyphs(latin)
+        , unicode(latin)
+    {
+    }
+    ScriptText(QString glyphCodes, QString unicodeText)
+        : glyphs(std::move(glyphCodes))
+        , unicode(std::move(unicodeText))
+    {
+    }
+
+    bool isEmpty() const { return glyphs.isEmpty() && unicode.isEmpty(); }
+    friend bool operator==(const ScriptText &, const ScriptText &) = default;
+};
+
+// Glyph codes whose Unicode text is read from the codes themselves. The
+// blanks around them only placed the legacy glyphs and are left out.
+ScriptText decodedScriptText(LegacyFont font, const QString &glyphCodes);
