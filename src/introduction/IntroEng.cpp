@@ -66,11 +66,14 @@ void IntroEng::load()
 }
 
 // Only the face changes; size and weight stay as designed.
-void IntroEng::setFontFace(QWidget &control, const QString &face)
+void IntroEng::setFontFace(std::span<const QString> controls, const QString &face)
 {
-    QFont font = control.font();
-    font.setFamilies({face});
-    control.setFont(font);
+    for (const QString &name : controls) {
+        QWidget &control = *controls_->control(name);
+        QFont font = control.font();
+        font.setFamilies({face});
+        control.setFont(font);
+    }
 }
 
 void IntroEng::applyLanguageCatalogue()
@@ -78,8 +81,7 @@ void IntroEng::applyLanguageCatalogue()
     const Catalogue::LanguageEntry *entry = Catalogue::findLanguage(InfoLanguage_);
     if (!entry)
         return;
-    for (const QString &name : Catalogue::languageFontControls())
-        setFontFace(*controls_->control(name), entry->fontFace);
+    setFontFace(Catalogue::languageFontControls(), entry->fontFace);
     const std::span<const QString> subjects = Catalogue::subjectButtons();
     for (std::size_t i = 0; i < subjects.size(); ++i) {
         FormButton &button = *controls_->button(subjects[i]);
@@ -95,8 +97,7 @@ void IntroEng::applyScriptCatalogue()
     const Catalogue::ScriptEntry *entry = Catalogue::findScript(ScriptName_);
     if (!entry)
         return;
-    for (const QString &name : Catalogue::sampleLabels())
-        setFontFace(*controls_->control(name), entry->fontFace);
+    setFontFace(Catalogue::sampleLabels(), entry->fontFace);
 }
 
 void IntroEng::subjectButtonClick(int subject)

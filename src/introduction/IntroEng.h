@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <span>
+
 class FormControls;
 class FormLabel;
 class IntroductionHost;
@@ -53,7 +55,7 @@ protected:
 private:
     void connectHandlers();
     FormLabel &pageLabel(int number) const;
-    void setFontFace(QWidget &control, const QString &face);
+    void setFontFace(std::span<const QString> controls, const QString &face);
     void applyLanguageCatalogue();
     void applyScriptCatalogue();
     void assign(const std::vector<LabelCaption> &captions);

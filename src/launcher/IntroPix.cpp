@@ -44,6 +44,13 @@ const std::array<ScriptColumn, 5> &scriptColumns()
     return columns;
 }
 
+QString takeCaption(FormLabel &summary)
+{
+    const QString caption = summary.caption();
+    summary.setCaption(QString());
+    return caption;
+}
+
 } // namespace
 
 IntroPix::IntroPix(Platform &platform, QWidget *parent)
@@ -300,13 +307,6 @@ QString IntroPix::takeLanguageCaption()
 QString IntroPix::takeScriptCaption()
 {
     return takeCaption(label(u"Label10"_s));
-}
-
-QString IntroPix::takeCaption(FormLabel &summary)
-{
-    const QString caption = summary.caption();
-    summary.setCaption(QString());
-    return caption;
 }
 
 // What "Restart Introduction" leaves behind: the second logo frame shown.

@@ -53,7 +53,6 @@ private:
     QString takeLanguageCaption() override;
     QString takeScriptCaption() override;
     void showRestartState() override;
-    static QString takeCaption(FormLabel &summary);
 
     void connectHandlers();
     FormLabel &label(const QString &name) const;
