@@ -6,13 +6,13 @@
 // Run it on a display, e.g.: xvfb-run -a build/bench/kintroa_bench
 // (QT_QPA_PLATFORM=offscreen works too, but paints nothing to a screen).
 #include "about/AbKorInt.h"
+#include "base/Twips.h"
+#include "edition/IntroA.h"
 #include "forms/FormButton.h"
 #include "forms/FormControls.h"
 #include "forms/FormLabel.h"
 #include "forms/Fonts.h"
-#include "forms/Twips.h"
 #include "introduction/IntroEng.h"
-#include "launcher/IntroA.h"
 #include "launcher/IntroPix.h"
 #include "platform/QtPlatform.h"
 
@@ -134,7 +134,7 @@ int main(int argc, char *argv[])
     launcher.controls().label(u"Label9"_s)->setCaption(u"English"_s);
     launcher.controls().label(u"Label10"_s)->setCaption(u"Devanagari"_s);
     {
-        IntroEng introduction(platform, launcher);
+        IntroEng introduction(platform, launcher, &launcher);
         introduction.load();
         introduction.show();
         QTest::qWaitForWindowExposed(&introduction);

@@ -2,14 +2,14 @@
 
 #include "AbKorIntDesign.h"
 #include "VersionRecord.h"
+#include "base/Twips.h"
+#include "edition/IntroA.h"
 #include "forms/FormBuilder.h"
 #include "forms/FormButton.h"
 #include "forms/FormControls.h"
 #include "forms/FormLabel.h"
 #include "forms/FormPicture.h"
 #include "forms/FormTimer.h"
-#include "forms/Twips.h"
-#include "launcher/IntroA.h"
 #include "platform/Platform.h"
 
 #include <cmath>

@@ -24,7 +24,8 @@ public:
 
     void load();
 
-    FormControls &controls() const { return *controls_; }
+    const FormControls &controls() const { return *controls_; }
+    FormControls &controls() { return *controls_; }
 
     // The tick of Timer1; public so that a tick can be delivered on demand.
     void Timer1Timer();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Twips.h"
+#include "base/Twips.h"
 
 #include <QFlags>
 #include <QString>

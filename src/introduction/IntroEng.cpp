@@ -2,26 +2,26 @@
 
 #include "Catalogue.h"
 #include "IntroEngDesign.h"
+#include "IntroductionHost.h"
 #include "TextPages.h"
+#include "base/Twips.h"
+#include "edition/IntroA.h"
 #include "forms/FormBuilder.h"
 #include "forms/FormButton.h"
 #include "forms/FormControls.h"
 #include "forms/FormLabel.h"
 #include "forms/FormPicture.h"
 #include "forms/ScriptFaces.h"
-#include "forms/Twips.h"
-#include "launcher/IntroA.h"
-#include "launcher/IntroPix.h"
 #include "platform/Platform.h"
 
 #include <QKeyEvent>
 
 using namespace Qt::StringLiterals;
 
-IntroEng::IntroEng(Platform &platform, IntroPix &launcher)
-    : QDialog(&launcher)
+IntroEng::IntroEng(Platform &platform, IntroductionHost &host, QWidget *parent)
+    : QDialog(parent)
     , platform_(platform)
-    , launcher_(launcher)
+    , host_(host)
     , controls_(FormBuilder::build(introEngDesign(), *this, platform.scriptFonts()))
 {
     connectHandlers();
@@ -53,15 +53,11 @@ void IntroEng::load()
     IntroA::CentreWindow(*this, platform_);
     move(x(), y() + Twips::toPixels(420));
 
-    FormLabel &language = *launcher_.controls().label(u"Label9"_s);
-    controls_->label(u"Label22"_s, 0)->setCaption(language.caption());
-    InfoLanguage_ = language.caption();
-    language.setCaption(QString());
+    InfoLanguage_ = host_.takeLanguageCaption();
+    controls_->label(u"Label22"_s, 0)->setCaption(InfoLanguage_);
 
-    FormLabel &script = *launcher_.controls().label(u"Label10"_s);
-    controls_->label(u"Label23"_s, 0)->setCaption(script.caption());
-    ScriptName_ = script.caption();
-    script.setCaption(QString());
+    ScriptName_ = host_.takeScriptCaption();
+    controls_->label(u"Label23"_s, 0)->setCaption(ScriptName_);
 
     setWindowTitle(u"Korvani Introduction About "_s + ScriptName_);
 
@@ -218,7 +214,7 @@ void IntroEng::ShowGurumukhiSamples()
 void IntroEng::Command3D1Click()
 {
     close();
-    launcher_.controls().picture(u"Picture2"_s, 1)->show();
+    host_.showRestartState();
 }
 
 void IntroEng::Command3D3Click()

@@ -5,16 +5,18 @@
 
 #include <QDialog>
 
+#include <span>
+
 class FormControls;
 class FormLabel;
-class IntroPix;
+class IntroductionHost;
 class Platform;
 struct TextPage;
 
 // The introduction window, shown modally over the launcher.
 //
 // Its load step takes over the chosen information language and script from
-// the launcher's summary labels (emptying them) and applies the catalogue:
+// its host's summary labels (emptying them) and applies the catalogue:
 // fonts and subject captions for the language, the sample font for the
 // script. Each subject button then draws a page into Label8 to Label21: the
 // text page of the language first (englishPage(), hindiPage(), bengaliPage()),
@@ -26,13 +28,14 @@ class IntroEng final : public QDialog
     Q_OBJECT
 
 public:
-    IntroEng(Platform &platform, IntroPix &launcher);
+    IntroEng(Platform &platform, IntroductionHost &host, QWidget *parent);
     ~IntroEng() override;
     Q_DISABLE_COPY_MOVE(IntroEng)
 
     void load();
 
-    FormControls &controls() const { return *controls_; }
+    const FormControls &controls() const { return *controls_; }
+    FormControls &controls() { return *controls_; }
 
     QString InfoLanguage() const { return InfoLanguage_; }
     QString ScriptName() const { return ScriptName_; }
@@ -74,7 +77,7 @@ private:
     void showSamples(SampleScript script);
 
     Platform &platform_;
-    IntroPix &launcher_;
+    IntroductionHost &host_;
     FormControls *controls_;
     int SubjectNumber_ = 0;
     QString InfoLanguage_;

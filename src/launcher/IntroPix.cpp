@@ -1,9 +1,9 @@
 #include "IntroPix.h"
 
-#include "IntroA.h"
 #include "IntroPixDesign.h"
 #include "VersionRecord.h"
 #include "about/AbKorInt.h"
+#include "edition/IntroA.h"
 #include "forms/FormBuilder.h"
 #include "forms/FormButton.h"
 #include "forms/FormControls.h"
@@ -16,7 +16,42 @@
 #include <QCloseEvent>
 #include <QMouseEvent>
 
+#include <array>
+
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The script columns. In the language stage a column's button, and its header
+// where it has one, chooses the information language its script is read in;
+// once a language is chosen the button chooses the script.
+struct ScriptColumn {
+    QString button;
+    QString header;
+    QString language;
+    QString script;
+};
+
+const std::array<ScriptColumn, 5> &scriptColumns()
+{
+    static const std::array<ScriptColumn, 5> columns{{
+        {u"Command3D2"_s, u"Label2"_s, u"Hindi"_s, u"Devanagari"_s},
+        {u"Command3D3"_s, {}, u"Hindi"_s, u"Devanagari"_s},
+        {u"Command3D5"_s, u"Label3"_s, u"Bengali"_s, u"Bengali"_s},
+        {u"Command3D6"_s, u"Label4"_s, u"Hindi"_s, u"Gujarati"_s},
+        {u"Command3D7"_s, u"Label5"_s, u"Hindi"_s, u"Gurumukhi"_s},
+    }};
+    return columns;
+}
+
+QString takeCaption(FormLabel &summary)
+{
+    const QString caption = summary.caption();
+    summary.setCaption(QString());
+    return caption;
+}
+
+} // namespace
 
 IntroPix::IntroPix(Platform &platform, QWidget *parent)
     : QWidget(parent)
@@ -44,12 +79,7 @@ void IntroPix::connectHandlers()
         connect(&button(name), &FormButton::clicked, this, handler);
     };
     onClick(u"Command3D1"_s, &IntroPix::Command3D1Click);
-    onClick(u"Command3D2"_s, &IntroPix::Command3D2Click);
-    onClick(u"Command3D3"_s, &IntroPix::Command3D3Click);
     onClick(u"Command3D4"_s, &IntroPix::Command3D4Click);
-    onClick(u"Command3D5"_s, &IntroPix::Command3D5Click);
-    onClick(u"Command3D6"_s, &IntroPix::Command3D6Click);
-    onClick(u"Command3D7"_s, &IntroPix::Command3D7Click);
     onClick(u"Command3D9"_s, &IntroPix::Command3D9Click);
     onClick(u"Command3D11"_s, &IntroPix::Command3D11Click);
     onClick(u"Command3D12"_s, &IntroPix::Command3D12Click);
@@ -57,15 +87,19 @@ void IntroPix::connectHandlers()
     for (const int index : {0, 1})
         connect(&button(u"Command3D13"_s, index), &FormButton::clicked, this, [this, index] { Command3D13Click(index); });
 
-    // Column headers act like the first button of their column.
-    const auto onHeaderClick = [this](const QString &name, void (IntroPix::*buttonHandler)()) {
-        connect(&label(name), &FormLabel::clicked, this, [this, buttonHandler] { headerClick(buttonHandler); });
+    // Column headers act like the first button of their column, in the
+    // language stage only.
+    const auto onHeaderClick = [this](const QString &name, const QString &language) {
+        connect(&label(name), &FormLabel::clicked, this, [this, language] { headerClick(language); });
     };
-    onHeaderClick(u"Label1"_s, &IntroPix::Command3D1Click);
-    onHeaderClick(u"Label2"_s, &IntroPix::Command3D2Click);
-    onHeaderClick(u"Label3"_s, &IntroPix::Command3D5Click);
-    onHeaderClick(u"Label4"_s, &IntroPix::Command3D6Click);
-    onHeaderClick(u"Label5"_s, &IntroPix::Command3D7Click);
+    onHeaderClick(u"Label1"_s, u"English"_s);
+    for (const ScriptColumn &column : scriptColumns()) {
+        connect(&button(column.button), &FormButton::clicked, this, [this, &column] {
+            chooseLanguageOrScript(column.language, column.script);
+        });
+        if (!column.header.isEmpty())
+            onHeaderClick(column.header, column.language);
+    }
 
     // The logo swap: the summary box brings back the first frame, the main
     // buttons and the edition line the second.
@@ -192,24 +226,17 @@ void IntroPix::chooseScript(const QString &script)
     ShowChosenScript();
 }
 
-// In the language stage the script columns choose the information language
-// their script is read in; once a language is chosen they choose the script.
+void IntroPix::chooseLanguageOrScript(const QString &language, const QString &script)
+{
+    if (InfoLanguage_.isEmpty())
+        chooseLanguage(language);
+    else
+        chooseScript(script);
+}
+
 void IntroPix::Command3D1Click()
 {
     chooseLanguage(u"English"_s);
-}
-
-void IntroPix::Command3D2Click()
-{
-    if (InfoLanguage_.isEmpty())
-        chooseLanguage(u"Hindi"_s);
-    else
-        chooseScript(u"Devanagari"_s);
-}
-
-void IntroPix::Command3D3Click()
-{
-    Command3D2Click();
 }
 
 void IntroPix::Command3D4Click()
@@ -222,34 +249,10 @@ void IntroPix::Command3D14Click()
     chooseScript(u"Devanagari"_s);
 }
 
-void IntroPix::Command3D5Click()
+void IntroPix::headerClick(const QString &language)
 {
     if (InfoLanguage_.isEmpty())
-        chooseLanguage(u"Bengali"_s);
-    else
-        chooseScript(u"Bengali"_s);
-}
-
-void IntroPix::Command3D6Click()
-{
-    if (InfoLanguage_.isEmpty())
-        chooseLanguage(u"Hindi"_s);
-    else
-        chooseScript(u"Gujarati"_s);
-}
-
-void IntroPix::Command3D7Click()
-{
-    if (InfoLanguage_.isEmpty())
-        chooseLanguage(u"Hindi"_s);
-    else
-        chooseScript(u"Gurumukhi"_s);
-}
-
-void IntroPix::headerClick(void (IntroPix::*buttonHandler)())
-{
-    if (InfoLanguage_.isEmpty())
-        (this->*buttonHandler)();
+        chooseLanguage(language);
 }
 
 void IntroPix::Command3D9Click()
@@ -278,7 +281,7 @@ void IntroPix::Command3D12Click()
     if (InfoLanguage_.isEmpty() || ScriptName_.isEmpty())
         return;
     ShowLanguageChoice();
-    IntroEng introduction(platform_, *this);
+    IntroEng introduction(platform_, *this, this);
     introduction.load();
     introduction.exec();
 }
@@ -294,6 +297,22 @@ void IntroPix::Command3D13Click(int index)
         about.load();
         about.exec();
     }
+}
+
+QString IntroPix::takeLanguageCaption()
+{
+    return takeCaption(label(u"Label9"_s));
+}
+
+QString IntroPix::takeScriptCaption()
+{
+    return takeCaption(label(u"Label10"_s));
+}
+
+// What "Restart Introduction" leaves behind: the second logo frame shown.
+void IntroPix::showRestartState()
+{
+    controls_->picture(u"Picture2"_s, 1)->show();
 }
 
 void IntroPix::Timer1Timer()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "introduction/IntroductionHost.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -14,9 +16,10 @@ class Platform;
 // centring, first logo frame, edition settings, contribution notice). It then
 // leads the user through a two-stage choice, an information language and then
 // a script, which it hands to the introduction window through the captions of
-// its summary labels Label9 and Label10. Pointer movement swaps its two logo
-// frames. Closing it ends the process at once.
-class IntroPix final : public QWidget
+// its summary labels Label9 and Label10 (it is that window's IntroductionHost).
+// Pointer movement swaps its two logo frames. Closing it ends the process at
+// once.
+class IntroPix final : public QWidget, public IntroductionHost
 {
     Q_OBJECT
 
@@ -29,7 +32,8 @@ public:
     // false when the user chose not to open another instance.
     bool load();
 
-    FormControls &controls() const { return *controls_; }
+    const FormControls &controls() const { return *controls_; }
+    FormControls &controls() { return *controls_; }
 
     // Shows or hides the script buttons according to the edition settings.
     void SetCmdBtns();
@@ -46,6 +50,10 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
+    QString takeLanguageCaption() override;
+    QString takeScriptCaption() override;
+    void showRestartState() override;
+
     void connectHandlers();
     FormLabel &label(const QString &name) const;
     FormButton &button(const QString &name, int index = -1) const;
@@ -57,20 +65,16 @@ private:
     void showSecondFrame();
     void chooseLanguage(const QString &language);
     void chooseScript(const QString &script);
+    void chooseLanguageOrScript(const QString &language, const QString &script);
 
     void Command3D1Click();
-    void Command3D2Click();
-    void Command3D3Click();
     void Command3D4Click();
-    void Command3D5Click();
-    void Command3D6Click();
-    void Command3D7Click();
     void Command3D9Click();
     void Command3D11Click();
     void Command3D12Click();
     void Command3D13Click(int index);
     void Command3D14Click();
-    void headerClick(void (IntroPix::*buttonHandler)());
+    void headerClick(const QString &language);
 
     QString contributionNotice() const;
 

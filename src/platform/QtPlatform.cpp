@@ -1,6 +1,6 @@
 #include "QtPlatform.h"
 
-#include "forms/Twips.h"
+#include "base/Twips.h"
 
 #include <QFontDatabase>
 #include <QGuiApplication>

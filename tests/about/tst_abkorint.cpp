@@ -2,14 +2,14 @@
 
 #include "VersionRecord.h"
 #include "about/AbKorInt.h"
+#include "base/Twips.h"
+#include "edition/IntroA.h"
 #include "forms/Fonts.h"
 #include "forms/FormButton.h"
 #include "forms/FormControls.h"
 #include "forms/FormLabel.h"
 #include "forms/FormPicture.h"
 #include "forms/FormTimer.h"
-#include "forms/Twips.h"
-#include "launcher/IntroA.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -10,7 +10,7 @@ IntroFixture::IntroFixture(const QString &language, const QString &script)
 {
     launcher.controls().label(u"Label9"_s)->setCaption(language);
     launcher.controls().label(u"Label10"_s)->setCaption(script);
-    introduction = std::make_unique<IntroEng>(platform, launcher);
+    introduction = std::make_unique<IntroEng>(platform, launcher, &launcher);
     introduction->load();
 }
 

@@ -1,11 +1,11 @@
 #include "IntroFixture.h"
 
+#include "base/Twips.h"
 #include "forms/FormButton.h"
 #include "forms/FormControls.h"
 #include "forms/FormLabel.h"
 #include "forms/FormPicture.h"
 #include "forms/Fonts.h"
-#include "forms/Twips.h"
 
 #include <QApplication>
 #include <QTest>
@@ -117,7 +117,7 @@ private Q_SLOTS:
 
         FakePlatform platform;
         IntroPix launcher(platform);
-        IntroEng window(platform, launcher);
+        IntroEng window(platform, launcher, &launcher);
         QWidget *control = window.controls().control(name, index);
         QVERIFY(control);
         QCOMPARE(twipsOf(*control), twips);
@@ -147,7 +147,7 @@ private Q_SLOTS:
     {
         FakePlatform platform;
         IntroPix launcher(platform);
-        IntroEng window(platform, launcher);
+        IntroEng window(platform, launcher, &launcher);
         QCOMPARE(window.objectName(), u"IntroEng"_s);
         QCOMPARE(window.windowTitle(), u"Korvani Introduction"_s);
         QCOMPARE(Twips::fromPixels(window.width()), 9495);
@@ -169,7 +169,7 @@ private Q_SLOTS:
     {
         FakePlatform platform;
         IntroPix launcher(platform);
-        IntroEng window(platform, launcher);
+        IntroEng window(platform, launcher, &launcher);
         QHash<QWidget *, QRect> before;
         for (QWidget *control : window.controls().all())
             before.insert(control, control->geometry());
@@ -198,7 +198,7 @@ private Q_SLOTS:
         QFETCH(QString, front);
         FakePlatform platform;
         IntroPix launcher(platform);
-        IntroEng window(platform, launcher);
+        IntroEng window(platform, launcher, &launcher);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QWidget *hit = window.childAt(Twips::toPixels(twips.x()), Twips::toPixels(twips.y()));
@@ -210,7 +210,7 @@ private Q_SLOTS:
     {
         FakePlatform platform;
         IntroPix launcher(platform);
-        IntroEng window(platform, launcher);
+        IntroEng window(platform, launcher, &launcher);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QVERIFY(window.focusWidget());
@@ -245,7 +245,7 @@ private Q_SLOTS:
         platform.screenWidth = screenTwips.width();
         platform.screenHeight = screenTwips.height();
         IntroPix launcher(platform);
-        IntroEng window(platform, launcher);
+        IntroEng window(platform, launcher, &launcher);
         const QSize outer = window.frameGeometry().size();
         window.load();
 

@@ -1,7 +1,7 @@
+#include "base/Twips.h"
 #include "forms/FormControls.h"
 #include "forms/FormPicture.h"
 #include "forms/FormTimer.h"
-#include "forms/Twips.h"
 #include "launcher/IntroPix.h"
 #include "support/FakePlatform.h"
 

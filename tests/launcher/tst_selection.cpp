@@ -289,7 +289,7 @@ private Q_SLOTS:
     void shouldShowScriptButtonsByEdition();
 };
 
-#include "launcher/IntroA.h"
+#include "edition/IntroA.h"
 
 void SelectionTest::shouldShowScriptButtonsByEdition()
 {

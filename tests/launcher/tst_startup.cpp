@@ -1,9 +1,9 @@
+#include "edition/IntroA.h"
 #include "forms/FormButton.h"
 #include "forms/FormControls.h"
 #include "forms/FormLabel.h"
 #include "forms/FormPicture.h"
 #include "forms/FormTimer.h"
-#include "launcher/IntroA.h"
 #include "launcher/IntroPix.h"
 #include "support/FakePlatform.h"
 

@@ -1,6 +1,6 @@
 #include "IntroA.h"
 
-#include "forms/Twips.h"
+#include "base/Twips.h"
 #include "platform/Platform.h"
 
 #include <QEvent>

@@ -1,0 +1,84 @@
+# Runs the layer checker over trees written here, one case each, and compares
+# its verdict (and what it names) with the expected one.
+cmake_minimum_required(VERSION 3.21)
+
+set(failures 0)
+
+# check_tree(<name> ACCEPT|REJECT [NAMES <text>...] FILES <path> <content> ...)
+function(check_tree name verdict)
+    cmake_parse_arguments(PARSE_ARGV 2 arg "" "" "NAMES;FILES")
+    set(tree ${WORK_DIR}/${name})
+    file(REMOVE_RECURSE ${tree})
+    file(MAKE_DIRECTORY ${tree})
+    set(files ${arg_FILES})
+    while(files)
+        list(POP_FRONT files path content)
+        file(WRITE ${tree}/${path} "${content}\n")
+    endwhile()
+    run_checker(${name} ${tree} ${verdict} "${arg_NAMES}")
+endfunction()
+
+function(run_checker name tree verdict names)
+    execute_process(COMMAND ${CMAKE_COMMAND} -DKINTROA_SOURCE_DIR=${tree} -P ${CHECKER}
+                    RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+    set(problem "")
+    if(verdict STREQUAL "ACCEPT" AND NOT result EQUAL 0)
+        set(problem "rejected a sound tree")
+    elseif(verdict STREQUAL "REJECT" AND result EQUAL 0)
+        set(problem "accepted a back-edge")
+    endif()
+    foreach(text IN LISTS names)
+        string(FIND "${output}" "${text}" at)
+        if(at EQUAL -1)
+            string(APPEND problem " did not name '${text}'")
+        endif()
+    endforeach()
+    if(problem)
+        message(SEND_ERROR "${name}: ${problem}\n${output}")
+        math(EXPR count "${failures} + 1")
+        set(failures ${count} PARENT_SCOPE)
+    else()
+        message(STATUS "${name}: ok")
+    endif()
+endfunction()
+
+set(q "\"")
+
+check_tree(each_layer_uses_those_below ACCEPT FILES
+    app/main.cpp "#include ${q}launcher/IntroPix.h${q}\n#include ${q}platform/QtPlatform.h${q}"
+    launcher/IntroPix.cpp "#include ${q}IntroPix.h${q}\n#include ${q}about/AbKorInt.h${q}\n#include ${q}introduction/IntroEng.h${q}"
+    introduction/IntroEng.cpp "#include ${q}edition/IntroA.h${q}\n#include ${q}forms/FormLabel.h${q}\n#include <QDialog>"
+    about/AbKorInt.cpp "#include ${q}base/Twips.h${q}\n#include ${q}platform/Platform.h${q}"
+    edition/IntroA.cpp "#include ${q}forms/Design.h${q}\n#include ${q}platform/Platform.h${q}"
+    forms/Design.h "#include ${q}base/Twips.h${q}\n#include <QtCore/QString>"
+    platform/QtPlatform.cpp "#  include ${q}base/Twips.h${q}"
+    base/Twips.h "#include <QRect>")
+
+check_tree(commented_out_include_is_no_edge ACCEPT FILES
+    forms/Design.h "// #include ${q}launcher/IntroPix.h${q}\n/* see launcher/IntroPix.h */")
+
+check_tree(forms_reaching_up_to_launcher REJECT NAMES "forms/FormLabel.cpp" "launcher/IntroPix.h" FILES
+    forms/FormLabel.cpp "#include ${q}FormLabel.h${q}\n#include ${q}launcher/IntroPix.h${q}"
+    launcher/IntroPix.cpp "#include ${q}forms/FormLabel.h${q}")
+
+check_tree(introduction_knowing_the_launcher REJECT NAMES "introduction may not include launcher" FILES
+    introduction/IntroEng.cpp "#include ${q}launcher/IntroPix.h${q}")
+
+check_tree(sideways_between_windows REJECT NAMES "about may not include introduction" FILES
+    about/AbKorInt.cpp "#include ${q}introduction/IntroEng.h${q}")
+
+check_tree(sideways_at_the_bottom REJECT NAMES "platform may not include forms" FILES
+    platform/QtPlatform.cpp "#include ${q}forms/Design.h${q}")
+
+check_tree(angle_brackets_and_spacing_count REJECT NAMES "base/Twips.h" "edition/IntroA.cpp" FILES
+    base/Twips.h "  #  include <edition/IntroA.h>"
+    edition/IntroA.cpp "#include <about/AbKorInt.h>")
+
+check_tree(folder_in_no_layer REJECT NAMES "widgets/" FILES
+    widgets/Spinner.h "#include <QWidget>")
+
+run_checker(program_sources ${REAL_SOURCE_DIR} ACCEPT "")
+
+if(failures GREATER 0)
+    message(FATAL_ERROR "${failures} case(s) failed")
+endif()
