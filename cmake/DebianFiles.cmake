@@ -8,7 +8,12 @@ if(CPACK_GENERATOR STREQUAL "DEB")
          DESTINATION "${share}/doc/${CPACK_PACKAGE_NAME}" ${file_permissions})
     file(COPY "${CPACK_KINTROA_DEBIAN_DIR}/lintian-overrides" DESTINATION "${share}/lintian/overrides" ${file_permissions})
     file(RENAME "${share}/lintian/overrides/lintian-overrides" "${share}/lintian/overrides/${CPACK_PACKAGE_NAME}")
-    # file(COPY) makes the folders with the builder's umask.
-    file(CHMOD "${share}/doc/${CPACK_PACKAGE_NAME}" "${share}/lintian" "${share}/lintian/overrides"
-         PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+    # Folders made along the way (by CPack, file(COPY)) follow the builder's umask.
+    file(GLOB_RECURSE folders LIST_DIRECTORIES true "${CPACK_TEMPORARY_INSTALL_DIRECTORY}/*")
+    foreach(folder IN LISTS folders)
+        if(IS_DIRECTORY "${folder}" AND NOT IS_SYMLINK "${folder}")
+            file(CHMOD "${folder}" PERMISSIONS
+                 OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+        endif()
+    endforeach()
 endif()
