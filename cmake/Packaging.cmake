@@ -15,12 +15,6 @@ if(UNIX AND NOT APPLE)
     include(GNUInstallDirs)
     set(kintroa_debian_dir ${PROJECT_BINARY_DIR}/debian)
 
-    # Installed directories are world-readable whatever the builder's umask.
-    set(kintroa_dir_permissions
-        OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-    set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS ${kintroa_dir_permissions})
-    set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS ${kintroa_dir_permissions})
-
     # Compressed files are made at configure time, so that `cmake --install`
     # works after building the program alone; -n keeps them reproducible.
     find_program(KINTROA_GZIP gzip REQUIRED)
