@@ -1,7 +1,8 @@
 # Packages made with CPack from a build folder. On Debian and its derivatives:
 #   cmake --build build && cd build && cpack -G DEB
-# makes kintroa_<version>-<release>_<arch>.deb. Every field comes from the
-# version record in the top-level CMakeLists.txt.
+# makes kintroa_<version>-<release>_<arch>.deb. Its version, maintainer, home
+# page, release date and legal notice come from the version record in the
+# top-level CMakeLists.txt.
 
 set(CPACK_PACKAGE_NAME kintroa)
 set(CPACK_PACKAGE_VENDOR "${KINTROA_COMPANY}")
