@@ -12,4 +12,8 @@ metainfo=$(echo "$prefix"/share/metainfo/*.metainfo.xml)
 desktop-file-validate "$desktop"
 appstreamcli validate --no-net --pedantic "$metainfo"
 grep -q '<release version="8.0.0"' "$metainfo"
-echo "installed and valid: $(basename "$desktop"), $(basename "$metainfo")"
+# The manual page, compressed and carrying the version and release date.
+manual="$prefix/share/man/man1/kintroa.1.gz"
+gzip -t "$manual"
+zcat "$manual" | grep -q '^\.TH KINTROA 1 "[0-9]\{4\}-[0-9]\{2\}-[0-9]\{2\}" "KIntroA 8\.0\.0"'
+echo "installed and valid: $(basename "$desktop"), $(basename "$metainfo"), $(basename "$manual")"
