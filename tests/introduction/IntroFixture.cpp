@@ -6,7 +6,8 @@
 
 using namespace Qt::StringLiterals;
 
-IntroFixture::IntroFixture(const QString &language, const QString &script)
+IntroFixture::IntroFixture(const QString &language, const QString &script, const ScriptFonts &scriptFonts)
+    : platform(scriptFonts)
 {
     launcher.controls().label(u"Label9"_s)->setCaption(language);
     launcher.controls().label(u"Label10"_s)->setCaption(script);

@@ -14,7 +14,9 @@
 class IntroFixture
 {
 public:
-    IntroFixture(const QString &language, const QString &script);
+    // With the script fonts decided as given; by default every legacy font
+    // is taken to be installed.
+    IntroFixture(const QString &language, const QString &script, const ScriptFonts &scriptFonts = {});
 
     IntroEng &window() const { return *introduction; }
     QString caption(int pageLabel) const;

@@ -13,6 +13,12 @@
 class FakePlatform final : public Platform
 {
 public:
+    FakePlatform() = default;
+    explicit FakePlatform(const ScriptFonts &scriptFonts)
+        : scriptFontsChoice(scriptFonts)
+    {
+    }
+
     float secondsSinceMidnight() const override;
     int screenWidthTwips() const override { return screenWidth; }
     int screenHeightTwips() const override { return screenHeight; }

@@ -1,0 +1,240 @@
+#include "IntroFixture.h"
+#include "forms/FormButton.h"
+#include "forms/FormControls.h"
+#include "forms/FormLabel.h"
+#include "forms/Fonts.h"
+#include "platform/QtPlatform.h"
+
+#include <QAccessible>
+#include <QFontInfo>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The script fonts as a machine without the legacy fonts has them: every
+// script text in Unicode, in the real fonts that the test command installs.
+const ScriptFonts &unicodeFonts()
+{
+    static const ScriptFonts fonts = QtPlatform(ScriptTextOption::Unicode).scriptFonts();
+    return fonts;
+}
+
+bool hasIndicLetters(const QString &text)
+{
+    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() >= 0x0900 && c.unicode() < 0x0B00; });
+}
+
+// The part of a label that its text covers, in window coordinates, and what
+// is wrong with it: a line cut at the bottom or a word cut at a side.
+struct Footprint {
+    QRectF area;
+    QString fault;
+};
+
+Footprint footprintOf(const FormLabel &label)
+{
+    const QFontMetricsF metrics(label.font());
+    const QStringList lines = label.shownLines();
+    const int border = label.isFramed() ? 1 : 0;
+    const QRectF box = QRectF(label.geometry()).adjusted(border, border, -border, -border);
+    qreal widest = 0;
+    for (const QString &line : lines)
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    const qreal height = (lines.size() - 1) * metrics.lineSpacing() + metrics.ascent() + metrics.descent();
+    qreal left = box.left();
+    if (label.alignment() & Qt::AlignHCenter)
+        left += (box.width() - widest) / 2;
+    else if (label.alignment() & Qt::AlignRight)
+        left += box.width() - widest;
+
+    Footprint footprint{QRectF(left, box.top(), widest, height), {}};
+    if (height > box.height() + 0.5)
+        footprint.fault = u"needs %1 px of %2 in height"_s.arg(height).arg(box.height());
+    else if (widest > box.width() + 0.5)
+        footprint.fault = u"needs %1 px of %2 in width"_s.arg(widest).arg(box.width());
+    return footprint;
+}
+
+QString buttonFault(const FormButton &button)
+{
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    option.text = button.text();
+    const QRect area = button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
+    const QFontMetricsF metrics(button.font());
+    const QStringList lines = button.shownLines();
+    const qreal height = (lines.size() - 1) * metrics.lineSpacing() + metrics.ascent() + metrics.descent();
+    if (height > area.height() + 0.5)
+        return u"needs %1 px of %2 in height"_s.arg(height).arg(area.height());
+    for (const QString &line : lines)
+        if (metrics.horizontalAdvance(line) > area.width() + 0.5)
+            return u"\"%1\" needs %2 px of %3 in width"_s.arg(line).arg(metrics.horizontalAdvance(line)).arg(area.width());
+    return {};
+}
+
+QString spokenName(QWidget *widget)
+{
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+    return accessible ? accessible->text(QAccessible::Name) : QString();
+}
+
+const QStringList Languages{u"English"_s, u"Hindi"_s, u"Bengali"_s};
+const QStringList Scripts{u"Devanagari"_s, u"Bengali"_s, u"Gujarati"_s, u"Gurumukhi"_s};
+const QStringList LauncherScriptButtons{u"Command3D2"_s, u"Command3D3"_s, u"Command3D4"_s, u"Command3D14"_s,
+                                        u"Command3D5"_s, u"Command3D6"_s, u"Command3D7"_s};
+
+} // namespace
+
+// Script texts where the legacy fonts are missing: Unicode text in real fonts
+// of the scripts, fitting the boxes that were drawn for the legacy fonts.
+class ScriptTextTest final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        // As the program does: the Latin texts' stand-in fonts.
+        Fonts::installSubstitutes();
+        for (const LegacyFont font : AllLegacyFonts) {
+            QVERIFY2(ScriptFonts::preferredFamilies(font).contains(unicodeFonts().unicodeFamily(font)),
+                     qPrintable(u"no font made for the script of "_s + legacyFace(font)
+                                + u" is installed; the test command installs them"_s));
+        }
+    }
+
+    void shouldFitEveryPageCaption_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<int>("subject");
+        for (const QString &language : Languages)
+            for (const QString &script : Scripts)
+                for (int subject = 1; subject <= 7; ++subject)
+                    QTest::addRow("%s about %s, subject %d", qPrintable(language), qPrintable(script), subject)
+                        << language << script << subject;
+    }
+
+    // No line cut at the bottom, no word at a side, and no text running under
+    // another label's text or a button.
+    void shouldFitEveryPageCaption()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, script);
+        QFETCH(int, subject);
+        IntroFixture intro(language, script, unicodeFonts());
+        intro.clickSubject(subject);
+        const FormControls &controls = intro.window().controls();
+
+        QList<std::pair<const FormLabel *, Footprint>> written;
+        for (int number = 8; number <= 21; ++number) {
+            const FormLabel *label = controls.label(u"Label"_s + QString::number(number));
+            if (!label->caption().trimmed().isEmpty())
+                written.append({label, footprintOf(*label)});
+        }
+        for (const auto &[label, footprint] : written) {
+            const QString where = label->objectName() + u": "_s;
+            QVERIFY2(footprint.fault.isEmpty(), qPrintable(where + footprint.fault));
+            for (const auto &[other, otherFootprint] : written)
+                if (other != label)
+                    QVERIFY2(!footprint.area.intersects(otherFootprint.area),
+                             qPrintable(where + u"runs under "_s + other->objectName()));
+            for (QWidget *control : controls.all())
+                if (qobject_cast<FormButton *>(control) && control->isVisibleTo(&intro.window()))
+                    QVERIFY2(!footprint.area.intersects(QRectF(control->geometry())),
+                             qPrintable(where + u"runs under "_s + control->objectName()));
+        }
+    }
+
+    void shouldShowEveryScriptCaptionInUnicode_data() { shouldFitEveryPageCaption_data(); }
+
+    // Every caption is real letters of a script, never Latin-1 stand-ins, and
+    // a screen reader says exactly what is shown.
+    void shouldShowEveryScriptCaptionInUnicode()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, script);
+        QFETCH(int, subject);
+        IntroFixture intro(language, script, unicodeFonts());
+        intro.clickSubject(subject);
+        for (int number = 8; number <= 21; ++number) {
+            FormLabel *label = intro.window().controls().label(u"Label"_s + QString::number(number));
+            const QString caption = label->caption();
+            const auto latin1Letter = [](QChar c) { return c.unicode() >= 0xA0 && c.unicode() <= 0xFF; };
+            QVERIFY2(std::none_of(caption.cbegin(), caption.cend(), latin1Letter), qPrintable(label->objectName()));
+            if (hasIndicLetters(caption))
+                QCOMPARE(spokenName(label), QString(caption).replace(u'\r', u'\n'));
+        }
+    }
+
+    void shouldFitTheCatalogue_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("Hindi") << u"Hindi"_s;
+        QTest::newRow("Bengali") << u"Bengali"_s;
+    }
+
+    void shouldFitTheCatalogue()
+    {
+        QFETCH(QString, language);
+        IntroFixture intro(language, u"Devanagari"_s, unicodeFonts());
+        const FormControls &controls = intro.window().controls();
+        for (int number = 4; number <= 10; ++number) {
+            FormButton *button = controls.button(u"Command3D"_s + QString::number(number));
+            QVERIFY2(hasIndicLetters(button->text()), qPrintable(button->objectName()));
+            QVERIFY2(buttonFault(*button).isEmpty(), qPrintable(button->objectName() + u": "_s + buttonFault(*button)));
+            QCOMPARE(spokenName(button), button->text());
+        }
+        const FormLabel &heading = *controls.label(u"Label24"_s);
+        QVERIFY(hasIndicLetters(heading.caption()));
+        const Footprint footprint = footprintOf(heading);
+        QVERIFY2(footprint.fault.isEmpty(), qPrintable(footprint.fault));
+        // The first subject button overlaps the heading's foot.
+        QVERIFY2(!footprint.area.intersects(QRectF(controls.button(u"Command3D4"_s)->geometry())),
+                 "the heading runs under the first subject button");
+    }
+
+    void shouldShowTheLaunchersScriptButtonsInTheirScripts()
+    {
+        FakePlatform platform(unicodeFonts());
+        IntroPix launcher(platform);
+        for (const QString &name : LauncherScriptButtons) {
+            FormButton &button = *launcher.controls().button(name);
+            QVERIFY2(hasIndicLetters(button.text()), qPrintable(name));
+            QVERIFY2(buttonFault(button).isEmpty(), qPrintable(name + u": "_s + buttonFault(button)));
+            // A real font of the script, not a substitute for the legacy one.
+            QVERIFY2(ScriptFonts::preferredFamilies(LegacyFont::Devanagari).contains(QFontInfo(button.font()).family())
+                         || ScriptFonts::preferredFamilies(LegacyFont::Bengali).contains(QFontInfo(button.font()).family())
+                         || ScriptFonts::preferredFamilies(LegacyFont::Gujarati).contains(QFontInfo(button.font()).family())
+                         || ScriptFonts::preferredFamilies(LegacyFont::Gurumukhi).contains(QFontInfo(button.font()).family()),
+                     qPrintable(name + u" is shown in "_s + QFontInfo(button.font()).family()));
+            // Named by what it says, with the language in English.
+            QVERIFY2(spokenName(&button).startsWith(button.text() + u" ("_s), qPrintable(spokenName(&button)));
+        }
+        QCOMPARE(spokenName(launcher.controls().button(u"Command3D3"_s)), u"नेपाली (Nepali)"_s);
+    }
+
+    // Where the legacy fonts are installed, nothing changes: glyph codes in
+    // the legacy face, spoken as their Unicode text.
+    void shouldKeepGlyphCodesWhereTheLegacyFontsAreInstalled()
+    {
+        IntroFixture intro(u"Hindi"_s, u"Bengali"_s);
+        intro.clickSubject(4);
+        const FormLabel &text = *intro.window().controls().label(u"Label8"_s);
+        const FormLabel &sample = *intro.window().controls().label(u"Label10"_s);
+        QVERIFY(!hasIndicLetters(text.caption()));
+        QCOMPARE(text.font().family(), u"KDEV01__"_s);
+        QCOMPARE(sample.font().family(), u"KBENGAL3"_s);
+        QVERIFY(!hasIndicLetters(sample.caption()));
+        QCOMPARE(spokenName(intro.window().controls().label(u"Label10"_s)), u"র্শ্লি"_s);
+    }
+};
+
+QTEST_MAIN(ScriptTextTest)
+#include "tst_scripttext.moc"
