@@ -12,7 +12,6 @@
 #include "launcher/IntroA.h"
 #include "launcher/IntroPix.h"
 
-#include <QKeyEvent>
 
 using namespace Qt::StringLiterals;
 
@@ -209,15 +208,4 @@ void IntroEng::Command3D1Click()
 void IntroEng::Command3D3Click()
 {
     close();
-}
-
-void IntroEng::keyPressEvent(QKeyEvent *event)
-{
-    // The window closes only through its buttons and the title bar, not by
-    // Escape as a dialog otherwise would.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        event->ignore();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
