@@ -14,6 +14,8 @@ class FakePlatform final : public Platform
 {
 public:
     float secondsSinceMidnight() const override;
+    int screenLeftTwips() const override { return screenLeft; }
+    int screenTopTwips() const override { return screenTop; }
     int screenWidthTwips() const override { return screenWidth; }
     int screenHeightTwips() const override { return screenHeight; }
     bool anotherInstanceRunning() override;
@@ -27,6 +29,8 @@ public:
     mutable std::deque<float> clockReadings;
     mutable int clockReads = 0;
 
+    int screenLeft = 0;
+    int screenTop = 0;
     int screenWidth = 1280 * 15;
     int screenHeight = 1024 * 15;
     bool otherInstance = false;
