@@ -39,6 +39,8 @@ class QuietPlatform final : public Platform
 {
 public:
     float secondsSinceMidnight() const override { return real_.secondsSinceMidnight(); }
+    int screenLeftTwips() const override { return real_.screenLeftTwips(); }
+    int screenTopTwips() const override { return real_.screenTopTwips(); }
     int screenWidthTwips() const override { return real_.screenWidthTwips(); }
     int screenHeightTwips() const override { return real_.screenHeightTwips(); }
     const ScriptFonts &scriptFonts() const override { return real_.scriptFonts(); }

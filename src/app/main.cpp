@@ -1,4 +1,6 @@
+#include "CommandLine.h"
 #include "VersionRecord.h"
+#include "WindowSystemStart.h"
 #include "forms/Fonts.h"
 #include "launcher/IntroPix.h"
 #include "platform/QtPlatform.h"
@@ -7,41 +9,40 @@
 
 #include <cstdio>
 #include <cstdlib>
-
-namespace {
-
-// Without a display Qt would abort with a long message; say it plainly.
-bool displayAvailable()
-{
-#if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
-    const bool platformChosen = qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
-    const bool display = qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
-    return platformChosen || display;
-#else
-    return true;
-#endif
-}
-
-} // namespace
+#include <memory>
 
 int main(int argc, char *argv[])
 {
-    if (!displayAvailable()) {
-        std::fputs("kintroa needs a graphical display; none was found. "
-                   "Start it from a desktop session, or under a virtual one with: xvfb-run build/kintroa\n",
-                   stderr);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    // Before the application object, which needs a display.
+    const CommandLine commandLine = CommandLine::parse(arguments);
+    switch (commandLine.action) {
+    case CommandLine::Action::ShowHelp:
+    case CommandLine::Action::ShowVersion:
+        std::fputs(qPrintable(commandLine.text), stdout);
+        return EXIT_SUCCESS;
+    case CommandLine::Action::Refuse:
+        std::fputs(qPrintable(commandLine.text), stderr);
         return EXIT_FAILURE;
+    case CommandLine::Action::Run:
+        break;
     }
 
+    auto windowSystemStart = std::make_unique<WindowSystemStart>(arguments.value(0, QStringLiteral("kintroa")));
     QApplication app(argc, argv);
+    windowSystemStart.reset();
+
     QApplication::setApplicationName(QString::fromUtf16(VersionRecord::Title));
     QApplication::setApplicationVersion(QString::fromUtf16(VersionRecord::FileVersion));
     QApplication::setOrganizationName(QString::fromUtf16(VersionRecord::CompanyName));
     QApplication::setOrganizationDomain(QString::fromUtf16(VersionRecord::WebAddress));
-    QGuiApplication::setDesktopFileName(QStringLiteral("kintroa"));
+    // Wayland's app id; X11 desktops match the window class to StartupWMClass.
+    QGuiApplication::setDesktopFileName(QStringLiteral(KINTROA_DESKTOP_ID));
     Fonts::installSubstitutes();
 
-    QtPlatform platform;
+    QtPlatform platform(commandLine.scriptText);
     IntroPix launcher(platform);
     if (!launcher.load())
         return EXIT_SUCCESS;

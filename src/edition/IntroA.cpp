@@ -90,8 +90,8 @@ void CentreWindow(QWidget &window, const Platform &platform)
     const QSize outer = window.frameGeometry().size();
     const float width = float(Twips::fromPixels(outer.width()));
     const float height = float(Twips::fromPixels(outer.height()));
-    const float left = (float(platform.screenWidthTwips()) - width) / 2.0f;
-    const float top = (float(platform.screenHeightTwips()) - height) / 2.0f;
+    const float left = float(platform.screenLeftTwips()) + (float(platform.screenWidthTwips()) - width) / 2.0f;
+    const float top = float(platform.screenTopTwips()) + (float(platform.screenHeightTwips()) - height) / 2.0f;
     window.move(Twips::toPixels(left), Twips::toPixels(top));
     const bool frameUnknown = !window.isVisible() && outer == window.size();
     if (frameUnknown && !window.findChild<QObject *>(FrameCorrection::name(), Qt::FindDirectChildrenOnly))

@@ -23,7 +23,7 @@ void SetEdition();
 bool AnyScriptOffered();
 
 // Places the window's outer box (frame and title bar included) at the centre
-// of the screen. A window larger than the screen overhangs both sides evenly.
+// of the primary screen. A window larger than the screen overhangs both sides evenly.
 void CentreWindow(QWidget &window, const Platform &platform);
 
 } // namespace IntroA

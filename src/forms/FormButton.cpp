@@ -2,9 +2,28 @@
 
 #include "CaptionLayout.h"
 
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QWindow>
+
+namespace {
+
+// As Qt decides for pointer and keyboard input, judged by the topmost modal
+// window: it blocks every window but itself and the windows inside it, or,
+// when only window-modal, the windows it belongs to.
+bool blockedByModalWindow(const QWidget &control)
+{
+    const QWindow *own = control.window()->windowHandle();
+    const QWindow *modal = QGuiApplication::modalWindow();
+    if (!own || !modal || modal == own || modal->isAncestorOf(own))
+        return false;
+    return modal->modality() == Qt::ApplicationModal || own->isAncestorOf(modal);
+}
+
+} // namespace
 
 FormButton::FormButton(QWidget *parent)
     : QPushButton(parent)
@@ -20,6 +39,33 @@ void FormButton::mouseMoveEvent(QMouseEvent *event)
     // them on to the window behind the button.
     event->accept();
     Q_EMIT mouseMoved();
+}
+
+void FormButton::keyPressEvent(QKeyEvent *event)
+{
+    // Auto-default is off, so Qt's push button leaves Return to the dialog.
+    const bool returnKey = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (returnKey && modifiers == Qt::NoModifier) {
+        if (!event->isAutoRepeat())
+            click();
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+void FormButton::timerEvent(QTimerEvent *event)
+{
+    // Qt delivers a delayed click here: the press action of assistive
+    // technologies and access keys. Qt's modal blocking does not hold it back,
+    // so a blocked window lets the click run its course without its signals.
+    if (blockedByModalWindow(*this)) {
+        const QSignalBlocker withoutSignals(this);
+        QPushButton::timerEvent(event);
+        return;
+    }
+    QPushButton::timerEvent(event);
 }
 
 QRect FormButton::captionRect() const

@@ -14,7 +14,6 @@
 #include "forms/ScriptFaces.h"
 #include "platform/Platform.h"
 
-#include <QKeyEvent>
 
 using namespace Qt::StringLiterals;
 
@@ -220,15 +219,4 @@ void IntroEng::Command3D1Click()
 void IntroEng::Command3D3Click()
 {
     close();
-}
-
-void IntroEng::keyPressEvent(QKeyEvent *event)
-{
-    // The window closes only through its buttons and the title bar, not by
-    // Escape as a dialog otherwise would.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        event->ignore();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

@@ -13,7 +13,8 @@ class IntroductionHost;
 class Platform;
 struct TextPage;
 
-// The introduction window, shown modally over the launcher.
+// The introduction window, shown modally over the launcher. Like any dialog
+// it closes on the platform's cancel key (Esc).
 //
 // Its load step takes over the chosen information language and script from
 // its host's summary labels (emptying them) and applies the catalogue:
@@ -49,9 +50,6 @@ public:
     // Draws the page of SubjectNumber: the language's text page, then the
     // script's samples. An unknown language or script skips its half.
     void ShowSubjectPage();
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void connectHandlers();

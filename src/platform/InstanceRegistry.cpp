@@ -2,7 +2,14 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
+
+#include <cstdio>
+
+#if defined(Q_OS_UNIX)
+#include <unistd.h>
+#endif
 
 using namespace Qt::StringLiterals;
 
@@ -16,14 +23,82 @@ InstanceRegistry::~InstanceRegistry()
     release();
 }
 
+namespace {
+
+// A folder this user can create files in, made if missing.
+bool usableFolder(const QString &path)
+{
+    QDir().mkpath(path);
+    const QFileInfo info(path);
+    return info.isDir() && info.isWritable();
+}
+
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+constexpr QFileDevice::Permissions OwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+constexpr QFileDevice::Permissions OthersAccess = QFileDevice::ReadGroup | QFileDevice::WriteGroup
+                                                | QFileDevice::ExeGroup | QFileDevice::ReadOther
+                                                | QFileDevice::WriteOther | QFileDevice::ExeOther;
+
+bool ownedPrivateFolder(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.isDir() && !info.isSymLink() && info.ownerId() == uint(::geteuid())
+        && (info.permissions() & OthersAccess) == 0;
+}
+
+// XDG_RUNTIME_DIR where it is the private folder it should be. Read here
+// rather than through QStandardPaths, which would repeat on standard error
+// the warning Qt has already given at start-up when it is missing or unfit.
+QString runtimeFolder()
+{
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    return !runtime.isEmpty() && ownedPrivateFolder(runtime) ? runtime : QString();
+}
+#endif
+
+// A folder of this user's own under the temporary location, owner only. One
+// that someone else made or opened up is not used.
+QString privateTemporaryFolder()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    const QString path = QDir::tempPath() + u"/kintroa-instances-"_s + QString::number(::geteuid());
+    if (!QFileInfo::exists(path))
+        QDir().mkdir(path, OwnerOnly);
+    return ownedPrivateFolder(path) && usableFolder(path) ? path : QString();
+#else
+    // The temporary folder of Windows and macOS is the user's own already.
+    const QString path = QDir::tempPath() + u"/kintroa-instances"_s;
+    return usableFolder(path) ? path : QString();
+#endif
+}
+
+} // namespace
+
 QString InstanceRegistry::defaultDirectory()
 {
-    // The runtime location is private to the user (XDG_RUNTIME_DIR, or a
-    // per-user folder that Qt creates), which makes the registry per user.
-    QString base = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (base.isEmpty())
-        base = QDir::tempPath();
-    return base + u"/kintroa-instances"_s;
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    // The runtime folder belongs to the user alone, which makes the
+    // registry per user.
+    const QString runtime = runtimeFolder();
+    if (!runtime.isEmpty() && usableFolder(runtime + u"/kintroa-instances"_s))
+        return runtime + u"/kintroa-instances"_s;
+#else
+    // Qt's runtime location there is the home folder or a shared one.
+    const QString local = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    if (!local.isEmpty() && usableFolder(local + u"/instances"_s))
+        return local + u"/instances"_s;
+#endif
+    return privateTemporaryFolder();
+}
+
+void InstanceRegistry::warnOnce(const QString &reason)
+{
+    if (warned_)
+        return;
+    warned_ = true;
+    std::fprintf(stderr, "kintroa: %s; another instance of the program will not be noticed.\n",
+                 qPrintable(reason));
+    std::fflush(stderr);
 }
 
 QString InstanceRegistry::ownLockPath() const
@@ -33,6 +108,10 @@ QString InstanceRegistry::ownLockPath() const
 
 bool InstanceRegistry::anotherInstanceRunning()
 {
+    if (directory_.isEmpty()) {
+        warnOnce(u"no private folder for instance locks"_s);
+        return false;
+    }
     QDir dir(directory_);
     if (!dir.exists())
         dir.mkpath(u"."_s);
@@ -40,8 +119,11 @@ bool InstanceRegistry::anotherInstanceRunning()
     if (!ownLock_) {
         ownLock_ = std::make_unique<QLockFile>(ownLockPath());
         ownLock_->setStaleLockTime(0);
-        if (!ownLock_->tryLock(0))
+        if (!ownLock_->tryLock(0)) {
             ownLock_.reset();
+            warnOnce(u"cannot take an instance lock in "_s + QDir::toNativeSeparators(directory_));
+            return false;
+        }
     }
 
     bool othersAlive = false;

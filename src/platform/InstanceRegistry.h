@@ -11,6 +11,9 @@
 // instance still sees the second after the first has ended. A lock left behind
 // by an instance that was killed names a process that no longer exists;
 // QLockFile recognises it as stale and it is removed on the next look.
+//
+// Where no lock can be taken at all, the check says so once on standard error
+// and reports no other instance: the program runs on without it.
 class InstanceRegistry final
 {
 public:
@@ -25,11 +28,18 @@ public:
     // Drops this instance's registration, for an exit that skips destructors.
     void release();
 
+    // The per-user folder of the registrations: the runtime folder on Linux
+    // and other Unix systems, the program's local data folder on Windows and
+    // macOS. Where that cannot be used, a private folder (owner only) under
+    // the temporary location; empty when even that cannot be had.
     static QString defaultDirectory();
 
 private:
     QString ownLockPath() const;
 
+    void warnOnce(const QString &reason);
+
     QString directory_;
     std::unique_ptr<QLockFile> ownLock_;
+    bool warned_ = false;
 };

@@ -18,6 +18,10 @@ public:
     // Time of day in seconds since midnight, with fractions of a second.
     virtual float secondsSinceMidnight() const = 0;
 
+    // The primary screen's place on the desktop and its size. Its origin is
+    // not (0, 0) where another monitor lies left of or above it.
+    virtual int screenLeftTwips() const = 0;
+    virtual int screenTopTwips() const = 0;
     virtual int screenWidthTwips() const = 0;
     virtual int screenHeightTwips() const = 0;
 

@@ -66,6 +66,18 @@ float QtPlatform::secondsSinceMidnight() const
     return static_cast<float>(sinceMidnightMs) / 1000.0f;
 }
 
+int QtPlatform::screenLeftTwips() const
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? Twips::fromPixels(screen->geometry().x()) : 0;
+}
+
+int QtPlatform::screenTopTwips() const
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? Twips::fromPixels(screen->geometry().y()) : 0;
+}
+
 int QtPlatform::screenWidthTwips() const
 {
     const QScreen *screen = QGuiApplication::primaryScreen();

@@ -13,6 +13,8 @@ public:
     Q_DISABLE_COPY_MOVE(QtPlatform)
 
     float secondsSinceMidnight() const override;
+    int screenLeftTwips() const override;
+    int screenTopTwips() const override;
     int screenWidthTwips() const override;
     int screenHeightTwips() const override;
     const ScriptFonts &scriptFonts() const override;

@@ -11,7 +11,7 @@
 # Exits 77 (skipped) where Xvfb or the other tools are missing.
 set -uo pipefail
 program=$1
-for tool in Xvfb openbox xdotool; do
+for tool in Xvfb openbox xdotool xprop; do
     command -v $tool >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
@@ -70,7 +70,14 @@ intro="Korvani Introduction About Devanagari"
 "$program" & first=$!; pids+=($first)
 waitfor "^KIntroA$" >/dev/null || fail "no contribution notice"
 xdotool key Return
-waitfor "$launcher" >/dev/null || fail "the launcher did not appear"
+launcher_id=$(waitfor "$launcher") || fail "the launcher did not appear"
+
+# Desktops match the window to its desktop entry by the entry's StartupWMClass.
+entry="$(dirname "$0")/../../dist/org.example.korvani.kintroa.desktop"
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
+[ -n "$wm_class" ] || fail "the desktop entry names no StartupWMClass"
+xprop -id "$launcher_id" WM_CLASS | grep -q ", \"$wm_class\"\$" \
+    || fail "window class $(xprop -id "$launcher_id" WM_CLASS) does not match StartupWMClass=$wm_class"
 
 xdotool key alt+i             # Start &Introduction, by its access key
 click "$launcher" 700 4250     # English

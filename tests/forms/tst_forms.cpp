@@ -1,8 +1,10 @@
 #include "forms/CaptionLayout.h"
+#include "forms/FormButton.h"
 #include "forms/FormLabel.h"
 #include "forms/FormTimer.h"
 #include "forms/Glyphs.h"
 
+#include <QDialog>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -115,6 +117,76 @@ private Q_SLOTS:
         QTest::mouseMove(&label, QPoint(5, 5));
         QTRY_VERIFY(moves > 0);
         QCOMPARE(label.focusPolicy(), Qt::NoFocus);
+    }
+
+    void shouldClickOnlyWhenReleasedInside_data()
+    {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<QPoint>("release"); // in the label, which is 100 x 40
+        QTest::addColumn<int>("clicks");
+        QTest::newRow("inside") << Qt::LeftButton << QPoint(50, 20) << 1;
+        QTest::newRow("on the last pixel") << Qt::LeftButton << QPoint(99, 39) << 1;
+        QTest::newRow("just right of it") << Qt::LeftButton << QPoint(100, 20) << 0;
+        QTest::newRow("just below it") << Qt::LeftButton << QPoint(50, 40) << 0;
+        QTest::newRow("left of it") << Qt::LeftButton << QPoint(-5, 20) << 0;
+        QTest::newRow("right button") << Qt::RightButton << QPoint(50, 20) << 0;
+    }
+
+    void shouldClickOnlyWhenReleasedInside()
+    {
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(QPoint, release);
+        QFETCH(int, clicks);
+        QWidget window;
+        window.resize(200, 100);
+        FormLabel label(&window);
+        label.setGeometry(10, 10, 100, 40);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        int clicked = 0;
+        connect(&label, &FormLabel::clicked, this, [&] { ++clicked; });
+        // The label keeps the pointer from the press to the release.
+        QTest::mousePress(&label, button, {}, QPoint(50, 20));
+        QTest::mouseRelease(&label, button, {}, release);
+        QCOMPARE(clicked, clicks);
+    }
+
+    void shouldPressTheFocusedButtonByKey_data()
+    {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<QString>("pressed");
+        QTest::newRow("Return") << Qt::Key_Return << Qt::KeyboardModifiers() << u"focused"_s;
+        QTest::newRow("Enter on the keypad") << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier) << u"focused"_s;
+        QTest::newRow("space") << Qt::Key_Space << Qt::KeyboardModifiers() << u"focused"_s;
+        QTest::newRow("Ctrl+Return") << Qt::Key_Return << Qt::KeyboardModifiers(Qt::ControlModifier) << u""_s;
+        QTest::newRow("a letter") << Qt::Key_A << Qt::KeyboardModifiers() << u""_s;
+    }
+
+    // In a dialog with a default button too: Return presses the focused
+    // button, not the default one.
+    void shouldPressTheFocusedButtonByKey()
+    {
+        QFETCH(Qt::Key, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(QString, pressed);
+        QDialog dialog;
+        FormButton focused(&dialog);
+        FormButton fallback(&dialog);
+        focused.setGeometry(0, 0, 80, 30);
+        fallback.setGeometry(0, 40, 80, 30);
+        fallback.setDefault(true);
+        QStringList clicks;
+        connect(&focused, &FormButton::clicked, this, [&] { clicks << u"focused"_s; });
+        connect(&fallback, &FormButton::clicked, this, [&] { clicks << u"default"_s; });
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        focused.setFocus();
+        QVERIFY(focused.hasFocus());
+
+        QTest::keyClick(&focused, key, modifiers);
+        QCOMPARE(clicks.join(u' '), pressed);
+        QVERIFY(!focused.isDown());
     }
 
     void shouldWriteGlyphCodesAsTheyAre()

@@ -462,7 +462,7 @@ private Q_SLOTS:
 
     // Command buttons
 
-    void shouldCloseOnlyByCloseRestartOrTitleBar_data()
+    void shouldCloseOnlyByCloseRestartTitleBarOrCancelKey_data()
     {
         QTest::addColumn<QString>("action");
         QTest::addColumn<bool>("closes");
@@ -471,10 +471,11 @@ private Q_SLOTS:
         QTest::newRow("Restart Introduction") << u"Command3D1"_s << true << true;
         QTest::newRow("Go To Word Processor") << u"Command3D2"_s << false << false;
         QTest::newRow("title bar") << u"titlebar"_s << true << false;
-        QTest::newRow("Escape") << u"escape"_s << false << false;
+        QTest::newRow("cancel key (Esc)") << u"cancel"_s << true << false;
+        QTest::newRow("Shift+Esc") << u"shift+escape"_s << false << false;
     }
 
-    void shouldCloseOnlyByCloseRestartOrTitleBar()
+    void shouldCloseOnlyByCloseRestartTitleBarOrCancelKey()
     {
         QFETCH(QString, action);
         QFETCH(bool, closes);
@@ -492,8 +493,10 @@ private Q_SLOTS:
 
         if (action == u"titlebar"_s)
             window.close();
-        else if (action == u"escape"_s)
-            QTest::keyClick(&window, Qt::Key_Escape);
+        else if (action == u"cancel"_s)
+            QTest::keySequence(&window, QKeySequence::keyBindings(QKeySequence::Cancel).constFirst());
+        else if (action == u"shift+escape"_s)
+            QTest::keyClick(&window, Qt::Key_Escape, Qt::ShiftModifier);
         else
             window.controls().button(action)->click();
 

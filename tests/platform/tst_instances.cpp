@@ -1,6 +1,13 @@
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#if defined(Q_OS_UNIX)
+#include <unistd.h>
+#endif
 
 #include <memory>
 #include <vector>
@@ -19,9 +26,14 @@ private:
 
     QProcess *start(const QString &mode, QString *answer)
     {
-        auto process = std::make_unique<QProcess>();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(u"XDG_RUNTIME_DIR"_s, runtime_.path());
+        return start(mode, answer, env);
+    }
+
+    QProcess *start(const QString &mode, QString *answer, const QProcessEnvironment &env)
+    {
+        auto process = std::make_unique<QProcess>();
         process->setProcessEnvironment(env);
         process->start(QStringLiteral(INSTANCE_PROBE), {mode});
         if (!process->waitForStarted(10000) || !process->waitForReadyRead(10000))
@@ -96,6 +108,81 @@ private Q_SLOTS:
 
         QVERIFY(start(u"hold"_s, &answer));
         QCOMPARE(answer, u"none"_s);
+    }
+
+    // The runtime folder cannot hold the registrations ("blocked": a file
+    // stands where the folder would be) or is not the user's private one;
+    // the check falls back to a private folder under the temporary location.
+    // Where that fails too, it says so once and the program carries on.
+    void shouldNeverLoseTheCheckSilently_data()
+    {
+        QTest::addColumn<QString>("runtime");   // blocked, open to others, unset
+        QTest::addColumn<QString>("temporary"); // free, blocked, foreign
+        QTest::addColumn<bool>("noticed");
+        QTest::newRow("runtime folder blocked") << u"blocked"_s << u"free"_s << true;
+        QTest::newRow("runtime folder open to others") << u"open"_s << u"free"_s << true;
+        QTest::newRow("no runtime folder") << u"unset"_s << u"free"_s << true;
+        QTest::newRow("no folder at all") << u"blocked"_s << u"blocked"_s << false;
+        QTest::newRow("fallback folder of another user") << u"blocked"_s << u"foreign"_s << false;
+    }
+
+    void shouldNeverLoseTheCheckSilently()
+    {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+        QFETCH(QString, runtime);
+        QFETCH(QString, temporary);
+        QFETCH(bool, noticed);
+
+        QTemporaryDir runtimeDir;
+        QTemporaryDir temporaryDir;
+        const QString fallback = temporaryDir.filePath(u"kintroa-instances-%1"_s.arg(::geteuid()));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"TMPDIR"_s, temporaryDir.path());
+        env.remove(u"XDG_RUNTIME_DIR"_s);
+        if (runtime != u"unset"_s)
+            env.insert(u"XDG_RUNTIME_DIR"_s, runtimeDir.path());
+        if (runtime == u"blocked"_s) {
+            QFile blocker(runtimeDir.filePath(u"kintroa-instances"_s));
+            QVERIFY(blocker.open(QIODevice::WriteOnly));
+        } else if (runtime == u"open"_s) {
+            QVERIFY(QFile::setPermissions(runtimeDir.path(), QFileDevice::Permissions(0x7777)));
+        }
+        if (temporary == u"blocked"_s) {
+            QFile blocker(fallback);
+            QVERIFY(blocker.open(QIODevice::WriteOnly));
+        } else if (temporary == u"foreign"_s) {
+            if (::geteuid() != 0)
+                QSKIP("only the superuser can give a folder to another user");
+            QVERIFY(QDir().mkdir(fallback));
+            QCOMPARE(::chown(QFile::encodeName(fallback).constData(), 65534, 65534), 0);
+        }
+
+        QString answer;
+        QProcess *first = start(u"hold"_s, &answer, env);
+        QVERIFY(first);
+        QCOMPARE(answer, u"none"_s);
+        QProcess *second = start(u"hold"_s, &answer, env);
+        QVERIFY(second);
+        QCOMPARE(answer, noticed ? u"other"_s : u"none"_s);
+
+        end(second);
+        const QStringList warnings = QString::fromLocal8Bit(second->readAllStandardError()).split(u'\n', Qt::SkipEmptyParts);
+        if (noticed) {
+            QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(u'\n')));
+            if (runtime != u"blocked"_s)
+                QVERIFY(!QFileInfo::exists(runtimeDir.filePath(u"kintroa-instances"_s)));
+            const QFileInfo folder(fallback);
+            QVERIFY(folder.isDir());
+            QCOMPARE(folder.permissions() & ~QFileDevice::Permissions(0x0700),
+                     QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        } else {
+            // Said once, though the probe asks twice.
+            QCOMPARE(warnings.size(), 1);
+            QVERIFY2(warnings.first().contains(u"will not be noticed"_s), qPrintable(warnings.first()));
+        }
+#else
+        QSKIP("the runtime folder and its fallback are those of Linux and other Unix systems");
+#endif
     }
 
     void shouldKeepInstancesOfOtherUsersApart()

@@ -20,6 +20,8 @@ public:
     }
 
     float secondsSinceMidnight() const override;
+    int screenLeftTwips() const override { return screenLeft; }
+    int screenTopTwips() const override { return screenTop; }
     int screenWidthTwips() const override { return screenWidth; }
     int screenHeightTwips() const override { return screenHeight; }
     const ScriptFonts &scriptFonts() const override { return scriptFontsChoice; }
@@ -34,6 +36,8 @@ public:
     mutable std::deque<float> clockReadings;
     mutable int clockReads = 0;
 
+    int screenLeft = 0;
+    int screenTop = 0;
     int screenWidth = 1280 * 15;
     int screenHeight = 1024 * 15;
     bool otherInstance = false;
