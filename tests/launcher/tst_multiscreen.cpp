@@ -1,6 +1,6 @@
 #include "about/AbKorInt.h"
 #include "introduction/IntroEng.h"
-#include "launcher/IntroA.h"
+#include "edition/IntroA.h"
 #include "launcher/IntroPix.h"
 #include "platform/QtPlatform.h"
 
@@ -55,7 +55,7 @@ private Q_SLOTS:
             about->load();
             shown = std::move(about);
         } else if (window == u"introduction"_s) {
-            auto introduction = std::make_unique<IntroEng>(platform, launcher);
+            auto introduction = std::make_unique<IntroEng>(platform, launcher, &launcher);
             introduction->load();
             shown = std::move(introduction);
         } else {
