@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QFont>
 #include <QFontMetricsF>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +17,18 @@
 namespace CaptionLayout {
 
 QStringList wrap(const QString &caption, const QFontMetricsF &metrics, qreal width);
+
+// A caption as laid out for painting: its lines and the advance of each.
+struct Lines {
+    QStringList text;
+    QList<qreal> widths;
+};
+
+// The same lines as wrap() in QFontMetricsF(font), with their advances. Labels
+// and buttons repaint far more often than their captions, fonts or widths
+// change, and measuring text is the costliest part of painting them, so the
+// layouts of the captions met lately are kept, by font, width and text.
+Lines laidOut(const QString &caption, const QFont &font, qreal width);
 
 // The caption as drawn: "&x" marks an access key and is not shown, "&&" is a
 // literal ampersand.

@@ -94,7 +94,7 @@ QRect FormLabel::textRect() const
 
 QStringList FormLabel::shownLines() const
 {
-    return CaptionLayout::wrap(CaptionLayout::withoutAccessKeys(caption_), QFontMetricsF(font()), textRect().width());
+    return CaptionLayout::laidOut(CaptionLayout::withoutAccessKeys(caption_), font(), textRect().width()).text;
 }
 
 void FormLabel::paintEvent(QPaintEvent *)
@@ -118,12 +118,13 @@ void FormLabel::paintEvent(QPaintEvent *)
     painter.setClipRect(area);
     painter.setPen(palette().color(QPalette::WindowText));
     const QFontMetricsF metrics(font());
-    const QStringList lines = shownLines();
+    const CaptionLayout::Lines lines = CaptionLayout::laidOut(CaptionLayout::withoutAccessKeys(caption_), font(), area.width());
     qreal y = area.top();
-    for (const QString &line : lines) {
+    for (qsizetype i = 0; i < lines.text.size(); ++i) {
         if (y >= area.bottom())
             break;
-        const qreal lineWidth = metrics.horizontalAdvance(line);
+        const QString &line = lines.text.at(i);
+        const qreal lineWidth = lines.widths.at(i);
         qreal x = area.left();
         if (alignment_ & Qt::AlignHCenter)
             x += (area.width() - lineWidth) / 2;

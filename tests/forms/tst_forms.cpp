@@ -69,6 +69,66 @@ private Q_SLOTS:
             QVERIFY(width(line.trimmed()) <= box);
     }
 
+    void shouldLayOutAsWrapInEveryFontAndWidth_data()
+    {
+        QTest::addColumn<QFont>("font");
+        QTest::addColumn<qreal>("width");
+        const QFont plain = font_;
+        QFont bold = font_;
+        bold.setBold(true);
+        QFont spaced = bold;
+        spaced.setWordSpacing(3.0);
+        QFont larger = font_;
+        larger.setPointSizeF(18);
+        QFont otherFace = font_;
+        otherFace.setFamilies({u"DejaVu Serif"_s});
+        QTest::newRow("plain") << plain << 120.0;
+        QTest::newRow("plain, a hair wider") << plain << 120.5;
+        QTest::newRow("plain, wide") << plain << 400.0;
+        QTest::newRow("bold") << bold << 120.0;
+        QTest::newRow("bold with wider blanks") << spaced << 120.0;
+        QTest::newRow("larger") << larger << 120.0;
+        QTest::newRow("other face") << otherFace << 120.0;
+    }
+
+    // The kept layouts are told apart by everything that changes the lines:
+    // laying out the same captions in every font and width, in turn, gives
+    // what a fresh wrap gives there, and each line's measured advance.
+    void shouldLayOutAsWrapInEveryFontAndWidth()
+    {
+        QFETCH(QFont, font);
+        QFETCH(qreal, width);
+        const QFontMetricsF metrics(font);
+        const QStringList captions{u"Learn to think in syllables, not just in terms of individual characters."_s,
+                                   u"  Introduction in"_s + QString(48, u' ') + u"about the script for"_s,
+                                   u"one\rtwo  three"_s, QString()};
+        for (const QString &caption : captions) {
+            const CaptionLayout::Lines lines = CaptionLayout::laidOut(caption, font, width);
+            QCOMPARE(lines.text, CaptionLayout::wrap(caption, metrics, width));
+            QCOMPARE(lines.widths.size(), lines.text.size());
+            for (qsizetype i = 0; i < lines.text.size(); ++i)
+                QCOMPARE(lines.widths.at(i), metrics.horizontalAdvance(lines.text.at(i)));
+        }
+    }
+
+    void shouldFollowTheLabelsFontAndWidth()
+    {
+        QWidget window;
+        FormLabel label(&window);
+        label.setFont(font_);
+        label.resize(int(width(u"alpha beta gamma"_s)) + 2, 100);
+        label.setCaption(u"alpha beta gamma delta"_s);
+        QCOMPARE(label.shownLines(), (QStringList{u"alpha beta gamma"_s, u"delta"_s}));
+        label.resize(int(width(u"alpha beta"_s)) + 2, 100);
+        QCOMPARE(label.shownLines().first(), u"alpha beta"_s);
+        QCOMPARE(label.shownLines(), CaptionLayout::wrap(u"alpha beta gamma delta"_s, metrics_, label.width()));
+        QFont larger = font_;
+        larger.setPointSizeF(font_.pointSizeF() * 2);
+        label.setFont(larger);
+        QCOMPARE(label.shownLines(), CaptionLayout::wrap(u"alpha beta gamma delta"_s, QFontMetricsF(larger), label.width()));
+        QCOMPARE_GT(label.shownLines().size(), 2);
+    }
+
     void shouldShowAccessKeysWithoutTheirMarker_data()
     {
         QTest::addColumn<QString>("caption");
