@@ -14,8 +14,9 @@
 struct PageCaption {
     int label = 0;
     QString text;
-    // The form shown instead when the script is exactly "Gurumukhi".
-    std::optional<QString> gurumukhiText;
+    // The form shown instead when the script is exactly "Gurumukhi"; most
+    // captions have none and leave it out.
+    std::optional<QString> gurumukhiText = std::nullopt;
 };
 
 struct TextPage {
@@ -32,7 +33,7 @@ const TextPage &bengaliPage();
 struct LabelCaption {
     int label = 0;
     QString text;
-    QString spoken;
+    QString spoken = {};
     friend bool operator==(const LabelCaption &, const LabelCaption &) = default;
 };
 
