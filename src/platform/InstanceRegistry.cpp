@@ -18,6 +18,12 @@ InstanceRegistry::~InstanceRegistry()
 
 QString InstanceRegistry::defaultDirectory()
 {
+#ifdef Q_OS_WIN
+    // Windows has no runtime folder (Qt names the home folder instead); the
+    // user's temporary folder (%TEMP%, in the user's profile) is private to
+    // the user and meant for such files.
+    return QDir::tempPath() + u"/kintroa-instances"_s;
+#endif
     // The runtime location is private to the user (XDG_RUNTIME_DIR, or a
     // per-user folder that Qt creates), which makes the registry per user.
     QString base = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
