@@ -1,6 +1,9 @@
 #include "CaptionLayout.h"
 
 #include <QCache>
+#include <QCoreApplication>
+#include <QPainter>
+#include <QTextLayout>
 #include <QHashFunctions>
 
 namespace CaptionLayout {
@@ -114,22 +117,67 @@ struct LayoutKey {
 
 } // namespace
 
+namespace {
+
+// A few hundred captions cover every window and page of the program. The
+// shaped glyphs hold on to font engines, which must go before the font
+// database does at the application's end.
+QCache<LayoutKey, Lines> &recentLayouts()
+{
+    static QCache<LayoutKey, Lines> recent(512);
+    static bool clearedAtExit = false;
+    if (!clearedAtExit && QCoreApplication::instance()) {
+        qAddPostRoutine([] {
+            recentLayouts().clear();
+            clearedAtExit = false;
+        });
+        clearedAtExit = true;
+    }
+    return recent;
+}
+
+QList<QGlyphRun> shaped(const QString &line, const QFont &font)
+{
+    QTextLayout layout(line, font);
+    layout.beginLayout();
+    const QTextLine textLine = layout.createLine();
+    layout.endLayout();
+    QList<QGlyphRun> runs = layout.glyphRuns();
+    for (QGlyphRun &run : runs) {
+        QList<QPointF> positions = run.positions();
+        for (QPointF &position : positions)
+            position.ry() -= textLine.ascent();
+        run.setPositions(positions);
+    }
+    return runs;
+}
+
+} // namespace
+
 Lines laidOut(const QString &caption, const QFont &font, qreal width)
 {
-    // A few hundred captions cover every window and page of the program.
-    static QCache<LayoutKey, Lines> recent(512);
+    QCache<LayoutKey, Lines> &recent = recentLayouts();
     LayoutKey key{font.key(), width, caption};
     if (const Lines *known = recent.object(key))
         return *known;
 
     const QFontMetricsF metrics(font);
-    auto lines = new Lines{wrap(caption, metrics, width), {}};
+    auto lines = new Lines{wrap(caption, metrics, width), {}, {}};
     lines->widths.reserve(lines->text.size());
-    for (const QString &line : std::as_const(lines->text))
+    lines->glyphs.reserve(lines->text.size());
+    for (const QString &line : std::as_const(lines->text)) {
         lines->widths.append(metrics.horizontalAdvance(line));
+        lines->glyphs.append(shaped(line, font));
+    }
     const Lines result = *lines;
     recent.insert(std::move(key), lines);
     return result;
+}
+
+void drawLine(QPainter &painter, const Lines &lines, qsizetype line, QPointF origin)
+{
+    for (const QGlyphRun &run : lines.glyphs.at(line))
+        painter.drawGlyphRun(origin, run);
 }
 
 QString withoutAccessKeys(const QString &caption)

@@ -2,9 +2,12 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+class QPainter;
 
 // Word wrapping as the program's labels do it.
 //
@@ -18,11 +21,17 @@ namespace CaptionLayout {
 
 QStringList wrap(const QString &caption, const QFontMetricsF &metrics, qreal width);
 
-// A caption as laid out for painting: its lines and the advance of each.
+// A caption as laid out for painting: its lines, the advance of each, and
+// each line shaped once, its glyphs placed from a baseline at y = 0.
 struct Lines {
     QStringList text;
     QList<qreal> widths;
+    QList<QList<QGlyphRun>> glyphs;
 };
+
+// Draws a line of `lines` with its baseline starting at `origin`, as
+// QPainter::drawText() draws it there, without shaping it again.
+void drawLine(QPainter &painter, const Lines &lines, qsizetype line, QPointF origin);
 
 // The same lines as wrap() in QFontMetricsF(font), with their advances. Labels
 // and buttons repaint far more often than their captions, fonts or widths

@@ -54,7 +54,7 @@ void FormButton::paintEvent(QPaintEvent *event)
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     for (qsizetype i = 0; i < lines.text.size(); ++i) {
         const qreal x = area.left() + (area.width() - lines.widths.at(i)) / 2;
-        painter.drawText(QPointF(x, y + metrics.ascent()), lines.text.at(i));
+        CaptionLayout::drawLine(painter, lines, i, QPointF(x, y + metrics.ascent()));
         y += metrics.lineSpacing();
     }
 }

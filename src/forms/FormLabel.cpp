@@ -123,14 +123,13 @@ void FormLabel::paintEvent(QPaintEvent *)
     for (qsizetype i = 0; i < lines.text.size(); ++i) {
         if (y >= area.bottom())
             break;
-        const QString &line = lines.text.at(i);
         const qreal lineWidth = lines.widths.at(i);
         qreal x = area.left();
         if (alignment_ & Qt::AlignHCenter)
             x += (area.width() - lineWidth) / 2;
         else if (alignment_ & Qt::AlignRight)
             x += area.width() - lineWidth;
-        painter.drawText(QPointF(x, y + metrics.ascent()), line);
+        CaptionLayout::drawLine(painter, lines, i, QPointF(x, y + metrics.ascent()));
         y += metrics.lineSpacing();
     }
 }

@@ -3,6 +3,7 @@
 #include "forms/FormTimer.h"
 #include "forms/Glyphs.h"
 
+#include <QPainter>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -127,6 +128,59 @@ private Q_SLOTS:
         label.setFont(larger);
         QCOMPARE(label.shownLines(), CaptionLayout::wrap(u"alpha beta gamma delta"_s, QFontMetricsF(larger), label.width()));
         QCOMPARE_GT(label.shownLines().size(), 2);
+    }
+
+    void shouldPaintTextAsPlainDrawTextDoes_data()
+    {
+        QTest::addColumn<QFont>("font");
+        QTest::addColumn<Qt::Alignment>("alignment");
+        QFont spaced = font_;
+        spaced.setBold(true);
+        spaced.setWordSpacing(1.0);
+        QFont large{u"Liberation Sans"_s};
+        large.setPointSizeF(13.5);
+        QTest::newRow("left") << font_ << Qt::Alignment(Qt::AlignLeft);
+        QTest::newRow("centred") << font_ << Qt::Alignment(Qt::AlignHCenter);
+        QTest::newRow("right") << font_ << Qt::Alignment(Qt::AlignRight);
+        QTest::newRow("bold, wider blanks, centred") << spaced << Qt::Alignment(Qt::AlignHCenter);
+        QTest::newRow("large, centred") << large << Qt::Alignment(Qt::AlignHCenter);
+        // A face that is not installed: every glyph comes from a fallback.
+        QTest::newRow("missing face, centred") << QFont(u"KDEV01__"_s, 18) << Qt::Alignment(Qt::AlignHCenter);
+    }
+
+    // Labels draw their lines from glyphs shaped once; the pixels must be
+    // those of QPainter::drawText at the same places, also for lines that
+    // start between two pixels.
+    void shouldPaintTextAsPlainDrawTextDoes()
+    {
+        QFETCH(QFont, font);
+        QFETCH(Qt::Alignment, alignment);
+        QWidget window;
+        FormLabel label(&window);
+        label.setFont(font);
+        label.setAlignment(alignment);
+        label.setGeometry(0, 0, 301, 120);
+        label.setCaption(u"Learn to think in syllables, not just in terms of individual characters. "
+                         u"(ka + ra = kra) \u00b6\u00b1\u00c9\u00ea \u0915\u094d\u0930\r[Return]      "_s);
+        const QImage painted = label.grab().toImage().convertToFormat(QImage::Format_RGB32);
+
+        QImage expected(label.size(), QImage::Format_RGB32);
+        expected.fill(label.palette().color(QPalette::Window));
+        QPainter painter(&expected);
+        painter.setFont(font);
+        painter.setPen(label.palette().color(QPalette::WindowText));
+        const QFontMetricsF metrics(font);
+        const QStringList lines = label.shownLines();
+        QCOMPARE_GE(lines.size(), 3);
+        qreal y = 0;
+        for (const QString &line : lines) {
+            const qreal free = label.width() - metrics.horizontalAdvance(line);
+            const qreal x = alignment & Qt::AlignHCenter ? free / 2 : alignment & Qt::AlignRight ? free : 0;
+            painter.drawText(QPointF(x, y + metrics.ascent()), line);
+            y += metrics.lineSpacing();
+        }
+        painter.end();
+        QCOMPARE(painted, expected);
     }
 
     void shouldShowAccessKeysWithoutTheirMarker_data()
