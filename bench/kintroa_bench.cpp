@@ -32,7 +32,9 @@
 #include <QTimer>
 
 #ifdef Q_OS_WIN
+#ifndef NOMINMAX
 #define NOMINMAX
+#endif
 #include <windows.h>
 #else
 #include <sys/resource.h>

@@ -23,13 +23,14 @@ QString InstanceRegistry::defaultDirectory()
     // user's temporary folder (%TEMP%, in the user's profile) is private to
     // the user and meant for such files.
     return QDir::tempPath() + u"/kintroa-instances"_s;
-#endif
+#else
     // The runtime location is private to the user (XDG_RUNTIME_DIR, or a
     // per-user folder that Qt creates), which makes the registry per user.
     QString base = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (base.isEmpty())
         base = QDir::tempPath();
     return base + u"/kintroa-instances"_s;
+#endif
 }
 
 QString InstanceRegistry::ownLockPath() const
