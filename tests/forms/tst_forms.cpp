@@ -1,8 +1,11 @@
 #include "forms/CaptionLayout.h"
+#include "forms/Fonts.h"
+#include "forms/FormBuilder.h"
 #include "forms/FormLabel.h"
 #include "forms/FormTimer.h"
 #include "forms/Glyphs.h"
 
+#include <QFontInfo>
 #include <QPainter>
 #include <QTest>
 
@@ -181,6 +184,43 @@ private Q_SLOTS:
         }
         painter.end();
         QCOMPARE(painted, expected);
+    }
+
+    void shouldGiveBoldStandInsTheirBlankBack_data()
+    {
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<double>("points");
+        QTest::addColumn<int>("weight");
+        QTest::addColumn<bool>("italic");
+        QTest::addColumn<qreal>("wordSpacing");
+        QTest::newRow("MS Sans Serif bold") << Design::MsSansSerif << 8.25 << int(Design::Bold) << false << 1.0;
+        QTest::newRow("MS Sans Serif bold, larger") << Design::MsSansSerif << 13.5 << int(Design::Bold) << false << 1.0;
+        QTest::newRow("MS Sans Serif bold italic") << Design::MsSansSerif << 9.75 << int(Design::Bold) << true << 1.0;
+        QTest::newRow("MS Sans Serif regular") << Design::MsSansSerif << 8.25 << int(Design::Normal) << false << 0.0;
+        QTest::newRow("Arial bold") << Design::Arial << 12.0 << int(Design::Bold) << false << 0.0;
+    }
+
+    // Each design font is matched against the installed fonts once; asking
+    // again, in any order, gives the same font.
+    void shouldGiveBoldStandInsTheirBlankBack()
+    {
+        QFETCH(QString, face);
+        QFETCH(double, points);
+        QFETCH(int, weight);
+        QFETCH(bool, italic);
+        QFETCH(qreal, wordSpacing);
+        Fonts::installSubstitutes();
+        if (QFontInfo(QFont(Design::MsSansSerif)).family() == Design::MsSansSerif)
+            QSKIP("MS Sans Serif itself is installed here; no stand-in to correct.");
+        const Design::Font design = Design::font(face, points, weight, italic);
+        for (int round = 0; round < 2; ++round) {
+            const QFont font = FormBuilder::fontFor(design);
+            QCOMPARE(font.family(), face);
+            QCOMPARE(font.pointSizeF(), points);
+            QCOMPARE(int(font.weight()), weight);
+            QCOMPARE(font.italic(), italic);
+            QCOMPARE(font.wordSpacing(), wordSpacing);
+        }
     }
 
     void shouldShowAccessKeysWithoutTheirMarker_data()
