@@ -3,8 +3,11 @@
 //     kintroa-artwork OUTPUT_DIR
 //
 // writes logo-peeled.bmp, logo-whole.bmp, icon-a.ico, icon-b.ico and
-// icon-c.ico into OUTPUT_DIR. The pictures are drawn from shapes and the
-// Liberation Serif outlines only, so the output is the same on every run.
+// icon-c.ico into OUTPUT_DIR, and the window icon's banana for today's
+// desktops: kintroa-48.png, kintroa-64.png, kintroa-128.png, kintroa-256.png
+// and the multi-size kintroa.ico for Windows. The pictures are drawn from
+// shapes and the Liberation Serif outlines only, so the output is the same on
+// every run.
 
 #include <QByteArray>
 #include <QDir>
@@ -13,7 +16,9 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGuiApplication>
+#include <QBuffer>
 #include <QImage>
+#include <QImageWriter>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTransform>
@@ -389,12 +394,19 @@ private:
     QImage m_image;
 };
 
+// The window icon's banana, on the 32 x 32 grid.
+Banana iconABanana()
+{
+    return {{3.5, 27.5}, {15, 26.5}, {24.5, 19}, {27.5, 4}, 11};
+}
+constexpr double IconAPeelAt = 0.6;
+
 // The window icon: a banana lying from lower left to upper right, still
 // green at the stalk, its skin pulled back from the fruit at the top.
 QImage drawIconA()
 {
-    const Banana b{{3.5, 27.5}, {15, 26.5}, {24.5, 19}, {27.5, 4}, 11};
-    constexpr double PeelAt = 0.6;
+    const Banana b = iconABanana();
+    constexpr double PeelAt = IconAPeelAt;
     PixelIcon icon;
     icon.add(peelStrip(b, PeelAt, -1, 1.0, 1.4), Yellow);
     icon.add(peelStrip(b, PeelAt, +1, 0.75, 1.5), Yellow);
@@ -404,6 +416,47 @@ QImage drawIconA()
     icon.add(peelStrip(b, PeelAt, 0, 0.55), Yellow);
     icon.add(bananaStalk(b, 3.5, 5), Green);
     return icon.image();
+}
+
+// The window icon's banana in full colour and smoothed, for the icon sizes of
+// today's desktops: the same shapes and layers as icon-a on the 32 x 32 grid
+// scaled, with the logo's shades for the skin, the inside of the peel and the
+// fruit, and an outline about one pixel in 48.
+QImage drawAppIcon(int size)
+{
+    const Banana b = iconABanana();
+    constexpr double PeelAt = IconAPeelAt;
+    // The grid with a margin of one unit all round, so that the stalk's
+    // outline is not cut at the edge.
+    const double scale = size / 34.0;
+
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
+    p.translate(1, 1);
+    const QPen outline(Black, std::max(1.0, size / 48.0) / scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.setPen(outline);
+
+    fillOutlined(p, peelStrip(b, PeelAt, -1, 1.0, 1.4), InnerSkin);
+    fillOutlined(p, peelStrip(b, PeelAt, +1, 0.75, 1.5), InnerSkin);
+    fillOutlined(p, bananaFruit(b, PeelAt), Fruit);
+
+    const QPainterPath skin = bananaBody(b, 0.0, PeelAt);
+    fillOutlined(p, skin, Yellow);
+    p.setPen(Qt::NoPen);
+    p.setBrush(SkinShade);
+    p.drawPath(sideShade(b, 0.0, 1.0, b.width * 0.22).intersected(skin));
+    p.setBrush(Green);
+    p.drawPath(bananaBody(b, 0.0, 0.16).intersected(skin));
+    p.setPen(outline);
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(skin);
+
+    fillOutlined(p, peelStrip(b, PeelAt, 0, 0.55), Yellow);
+    fillOutlined(p, bananaStalk(b, 3.5, 5), Green);
+    return image;
 }
 
 Banana uprightBanana()
@@ -473,39 +526,57 @@ int nearestVga(QRgb c)
     return best;
 }
 
-// A single-image 32x32 icon: 4-bit colour in the VGA palette plus the 1-bit
-// mask, which is set where the icon is transparent.
-QByteArray icoFile(const QImage &image)
+// One image of an icon file: its size and colours as the directory lists
+// them, and its data.
+struct IcoImage {
+    int size = 0;     // pixels, square
+    int colours = 0;  // palette entries, 0 for none
+    int bitsPerPixel = 0;
+    QByteArray data;
+};
+
+// The 1-bit mask of an icon image, set where the icon is transparent; rows
+// bottom-up, each padded to four bytes.
+QByteArray icoMask(const QImage &image)
+{
+    const int size = image.width();
+    const int rowBytes = ((size + 31) / 32) * 4;
+    QByteArray out;
+    for (int y = size - 1; y >= 0; --y) {
+        QByteArray row(rowBytes, '\0');
+        for (int x = 0; x < size; ++x) {
+            if (qAlpha(image.pixel(x, y)) < 128)
+                row[x / 8] = char(quint8(row[x / 8]) | (0x80 >> (x % 8)));
+        }
+        out.append(row);
+    }
+    return out;
+}
+
+void putBitmapInfoHeader(QByteArray &out, int size, int bitsPerPixel, int colours, int imageBytes)
+{
+    putLe32(out, 40);
+    putLe32(out, size);
+    putLe32(out, 2 * size); // colour bitmap and mask stacked
+    putLe16(out, 1);
+    putLe16(out, quint16(bitsPerPixel));
+    putLe32(out, 0); // uncompressed
+    putLe32(out, imageBytes);
+    putLe32(out, 0);
+    putLe32(out, 0);
+    putLe32(out, colours);
+    putLe32(out, 0);
+}
+
+// A 32 x 32 image in 4-bit colour, the VGA palette, and the mask.
+IcoImage vgaIcoImage(const QImage &image)
 {
     constexpr int Size = 32;
     constexpr int ColourBytes = Size * Size / 2;
     constexpr int MaskBytes = Size * 4; // 32 bits per row, already 4-byte aligned
-    constexpr int ImageBytes = 40 + 16 * 4 + ColourBytes + MaskBytes;
 
     QByteArray out;
-    putLe16(out, 0); // ICONDIR
-    putLe16(out, 1); // icon
-    putLe16(out, 1); // one image
-    out.append(char(Size)); // ICONDIRENTRY
-    out.append(char(Size));
-    out.append(char(16)); // colours
-    out.append(char(0));
-    putLe16(out, 1); // planes
-    putLe16(out, 4); // bits per pixel
-    putLe32(out, ImageBytes);
-    putLe32(out, 6 + 16);
-
-    putLe32(out, 40); // BITMAPINFOHEADER
-    putLe32(out, Size);
-    putLe32(out, 2 * Size); // colour bitmap and mask stacked
-    putLe16(out, 1);
-    putLe16(out, 4);
-    putLe32(out, 0); // uncompressed
-    putLe32(out, ColourBytes + MaskBytes);
-    putLe32(out, 0);
-    putLe32(out, 0);
-    putLe32(out, 16);
-    putLe32(out, 0);
+    putBitmapInfoHeader(out, Size, 4, 16, ColourBytes + MaskBytes);
     for (const QRgb c : VgaPalette) {
         out.append(char(qBlue(c)));
         out.append(char(qGreen(c)));
@@ -524,18 +595,77 @@ QByteArray icoFile(const QImage &image)
             out.append(char(index(x) << 4 | index(x + 1)));
         }
     }
-    for (int y = Size - 1; y >= 0; --y) {
-        quint32 bits = 0;
-        for (int x = 0; x < Size; ++x) {
-            if (qAlpha(image.pixel(x, y)) < 128)
-                bits |= 0x80000000u >> x;
+    out.append(icoMask(image));
+    return {Size, 16, 4, out};
+}
+
+// A true-colour image with its alpha, and the mask for old readers.
+IcoImage argbIcoImage(const QImage &image)
+{
+    const int size = image.width();
+    QByteArray pixels;
+    for (int y = size - 1; y >= 0; --y) {
+        for (int x = 0; x < size; ++x) {
+            const QRgb c = image.pixel(x, y);
+            pixels.append(char(qBlue(c)));
+            pixels.append(char(qGreen(c)));
+            pixels.append(char(qRed(c)));
+            pixels.append(char(qAlpha(c)));
         }
-        out.append(char(bits >> 24));
-        out.append(char(bits >> 16));
-        out.append(char(bits >> 8));
-        out.append(char(bits));
     }
+    const QByteArray mask = icoMask(image);
+    QByteArray out;
+    putBitmapInfoHeader(out, size, 32, 0, int(pixels.size() + mask.size()));
+    out.append(pixels);
+    out.append(mask);
+    return {size, 0, 32, out};
+}
+
+QByteArray pngFile(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    writer.write(image);
+    return bytes;
+}
+
+// The 256-pixel image, stored as PNG as Windows reads it since Vista.
+IcoImage pngIcoImage(const QImage &image)
+{
+    return {image.width(), 0, 32, pngFile(image)};
+}
+
+// An icon file with the images in the order given.
+QByteArray icoFile(const std::vector<IcoImage> &images)
+{
+    QByteArray out;
+    putLe16(out, 0); // ICONDIR
+    putLe16(out, 1); // icon
+    putLe16(out, quint16(images.size()));
+    quint32 offset = quint32(6 + 16 * images.size());
+    for (const IcoImage &image : images) { // ICONDIRENTRY
+        out.append(char(image.size >= 256 ? 0 : image.size)); // 0 means 256
+        out.append(char(image.size >= 256 ? 0 : image.size));
+        out.append(char(image.colours));
+        out.append(char(0));
+        putLe16(out, 1); // planes
+        putLe16(out, quint16(image.bitsPerPixel));
+        putLe32(out, quint32(image.data.size()));
+        putLe32(out, offset);
+        offset += quint32(image.data.size());
+    }
+    for (const IcoImage &image : images)
+        out.append(image.data);
     return out;
+}
+
+// A single-image 32x32 icon: 4-bit colour in the VGA palette plus the 1-bit
+// mask, which is set where the icon is transparent.
+QByteArray icoFile(const QImage &image)
+{
+    return icoFile(std::vector<IcoImage>{vgaIcoImage(image)});
 }
 
 // A 24-bit uncompressed BMP, rows bottom-up and padded to four bytes.
@@ -616,5 +746,17 @@ int main(int argc, char *argv[])
         && writeFile(dir, QStringLiteral("icon-a.ico"), icoFile(drawIconA()))
         && writeFile(dir, QStringLiteral("icon-b.ico"), icoFile(drawIconB()))
         && writeFile(dir, QStringLiteral("icon-c.ico"), icoFile(drawIconC()));
-    return ok ? 0 : 1;
+    if (!ok)
+        return 1;
+
+    // The desktop sizes, and the program file's icon for Windows: the design's
+    // 32 x 32 window icon among the smoothed sizes.
+    for (const int size : {48, 64, 128, 256}) {
+        if (!writeFile(dir, QStringLiteral("kintroa-%1.png").arg(size), pngFile(drawAppIcon(size))))
+            return 1;
+    }
+    const std::vector<IcoImage> sizes{argbIcoImage(drawAppIcon(16)), vgaIcoImage(drawIconA()),
+                                      argbIcoImage(drawAppIcon(48)), argbIcoImage(drawAppIcon(64)),
+                                      argbIcoImage(drawAppIcon(128)), pngIcoImage(drawAppIcon(256))};
+    return writeFile(dir, QStringLiteral("kintroa.ico"), icoFile(sizes)) ? 0 : 1;
 }

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -30,7 +31,9 @@ QByteArray readAll(const QString &path)
 const QStringList Pictures = {
     QStringLiteral("logo-peeled.bmp"), QStringLiteral("logo-whole.bmp"),
     QStringLiteral("icon-a.ico"),      QStringLiteral("icon-b.ico"),
-    QStringLiteral("icon-c.ico"),
+    QStringLiteral("icon-c.ico"),      QStringLiteral("kintroa-48.png"),
+    QStringLiteral("kintroa-64.png"),  QStringLiteral("kintroa-128.png"),
+    QStringLiteral("kintroa-256.png"), QStringLiteral("kintroa.ico"),
 };
 
 } // namespace
@@ -51,6 +54,7 @@ private Q_SLOTS:
     void committedCopyIsCurrent_data();
     void committedCopyIsCurrent();
     void logoFramesKeepWordInPlace();
+    void programIconHoldsEverySize();
 
 private:
     bool generate(const QString &dir);
@@ -171,6 +175,10 @@ void ArtworkTest::readsBack_data()
     QTest::newRow("icon-b") << QStringLiteral("icon-b.ico") << QSize(32, 32) << true << icon;
     QTest::newRow("icon-c") << QStringLiteral("icon-c.ico") << QSize(32, 32) << true
                             << (icon + QList<QRgb>{qRgb(255, 255, 255), qRgb(128, 128, 0)});
+    for (const int size : {48, 64, 128, 256}) {
+        const QString name = QStringLiteral("kintroa-%1.png").arg(size);
+        QTest::newRow(qPrintable(name)) << name << QSize(size, size) << true << icon;
+    }
 }
 
 void ArtworkTest::readsBack()
@@ -200,9 +208,10 @@ void ArtworkTest::readsBack()
         QVERIFY2(seen.contains(colour), qPrintable(QString::number(colour, 16)));
     if (transparent) {
         // Corner clear and the picture a figure on it, not all mask or all paint.
+        const int area = size.width() * size.height();
         QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
-        QVERIFY(clear > 32 * 32 / 4);
-        QVERIFY(clear < 32 * 32 * 3 / 4);
+        QVERIFY(clear > area / 4);
+        QVERIFY(clear < area * 3 / 4);
     }
 }
 
@@ -251,6 +260,50 @@ void ArtworkTest::logoFramesKeepWordInPlace()
                 QFAIL(qPrintable(QStringLiteral("frames differ at %1,%2").arg(x).arg(y)));
         }
     }
+}
+
+// The program file's icon for Windows holds the design's 16-colour 32 x 32
+// icon among true-colour sizes, each the picture the desktops get at that
+// size, and its directory describes what is stored.
+void ArtworkTest::programIconHoldsEverySize()
+{
+    const QString path = QDir(m_first.path()).filePath(QStringLiteral("kintroa.ico"));
+    const QByteArray ico = readAll(path);
+    QCOMPARE(le(ico, 0, 2), 0u);
+    QCOMPARE(le(ico, 2, 2), 1u);
+    const int count = int(le(ico, 4, 2));
+    QCOMPARE(count, 6);
+    quint32 expectedOffset = quint32(6 + 16 * count);
+    for (int i = 0; i < count; ++i) {
+        const int entry = 6 + 16 * i;
+        QCOMPARE(le(ico, entry + 12, 4) + le(ico, entry + 8, 4) <= quint32(ico.size()), true);
+        QCOMPARE(le(ico, entry + 12, 4), expectedOffset); // stored one after the other
+        expectedOffset += le(ico, entry + 8, 4);
+    }
+    QCOMPARE(expectedOffset, quint32(ico.size()));
+
+    const QImage design(QDir(m_first.path()).filePath(QStringLiteral("icon-a.ico")));
+    QImageReader reader(path);
+    QList<int> sizes;
+    for (int i = 0; i < count; ++i) {
+        QVERIFY(reader.jumpToImage(i));
+        const QImage image = reader.read().convertToFormat(QImage::Format_ARGB32);
+        QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
+        QCOMPARE(image.width(), image.height());
+        sizes.append(image.width());
+        const int entry = 6 + 16 * i;
+        if (image.width() == 32) {
+            QCOMPARE(quint8(ico.at(entry + 2)), 16); // colours
+            QCOMPARE(le(ico, entry + 6, 2), 4u);      // bits per pixel
+            QCOMPARE(image, design.convertToFormat(QImage::Format_ARGB32));
+        } else {
+            QCOMPARE(le(ico, entry + 6, 2), 32u);
+        }
+        const QString png = QDir(m_first.path()).filePath(QStringLiteral("kintroa-%1.png").arg(image.width()));
+        if (QFile::exists(png))
+            QCOMPARE(image, QImage(png).convertToFormat(QImage::Format_ARGB32));
+    }
+    QCOMPARE(sizes, (QList<int>{16, 32, 48, 64, 128, 256}));
 }
 
 QTEST_GUILESS_MAIN(ArtworkTest)

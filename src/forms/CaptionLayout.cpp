@@ -1,5 +1,11 @@
 #include "CaptionLayout.h"
 
+#include <QCache>
+#include <QCoreApplication>
+#include <QPainter>
+#include <QTextLayout>
+#include <QHashFunctions>
+
 namespace CaptionLayout {
 
 namespace {
@@ -10,6 +16,7 @@ public:
     LineBreaker(const QFontMetricsF &metrics, qreal width)
         : metrics_(metrics)
         , width_(width)
+        , blank_(metrics.horizontalAdvance(QStringLiteral(" ")))
     {
     }
 
@@ -49,15 +56,14 @@ private:
 
     void addBlank()
     {
-        const qreal blank = advance(QStringLiteral(" "));
-        if (currentWidth_ + blank > width_ && !current_.isEmpty()) {
+        if (currentWidth_ + blank_ > width_ && !current_.isEmpty()) {
             const bool breakAfterWord = endsWithWord_;
             newLine();
             if (breakAfterWord)
                 return; // this blank is the line break itself
         }
         current_ += u' ';
-        currentWidth_ += blank;
+        currentWidth_ += blank_;
         endsWithWord_ = false;
     }
 
@@ -78,6 +84,7 @@ private:
 
     const QFontMetricsF &metrics_;
     qreal width_;
+    qreal blank_;
     QStringList lines_;
     QString current_;
     qreal currentWidth_ = 0;
@@ -96,6 +103,81 @@ QStringList wrap(const QString &caption, const QFontMetricsF &metrics, qreal wid
     for (const QString &paragraph : paragraphs)
         breaker.addParagraph(paragraph);
     return breaker.lines();
+}
+
+namespace {
+
+struct LayoutKey {
+    QString font;
+    qreal width;
+    QString caption;
+    friend bool operator==(const LayoutKey &, const LayoutKey &) = default;
+    friend size_t qHash(const LayoutKey &key, size_t seed = 0) { return qHashMulti(seed, key.font, key.width, key.caption); }
+};
+
+} // namespace
+
+namespace {
+
+// A few hundred captions cover every window and page of the program. The
+// shaped glyphs hold on to font engines, which must go before the font
+// database does at the application's end.
+QCache<LayoutKey, Lines> &recentLayouts()
+{
+    static QCache<LayoutKey, Lines> recent(512);
+    static bool clearedAtExit = false;
+    if (!clearedAtExit && QCoreApplication::instance()) {
+        qAddPostRoutine([] {
+            recentLayouts().clear();
+            clearedAtExit = false;
+        });
+        clearedAtExit = true;
+    }
+    return recent;
+}
+
+QList<QGlyphRun> shaped(const QString &line, const QFont &font)
+{
+    QTextLayout layout(line, font);
+    layout.beginLayout();
+    const QTextLine textLine = layout.createLine();
+    layout.endLayout();
+    QList<QGlyphRun> runs = layout.glyphRuns();
+    for (QGlyphRun &run : runs) {
+        QList<QPointF> positions = run.positions();
+        for (QPointF &position : positions)
+            position.ry() -= textLine.ascent();
+        run.setPositions(positions);
+    }
+    return runs;
+}
+
+} // namespace
+
+Lines laidOut(const QString &caption, const QFont &font, qreal width)
+{
+    QCache<LayoutKey, Lines> &recent = recentLayouts();
+    LayoutKey key{font.key(), width, caption};
+    if (const Lines *known = recent.object(key))
+        return *known;
+
+    const QFontMetricsF metrics(font);
+    auto lines = new Lines{wrap(caption, metrics, width), {}, {}};
+    lines->widths.reserve(lines->text.size());
+    lines->glyphs.reserve(lines->text.size());
+    for (const QString &line : std::as_const(lines->text)) {
+        lines->widths.append(metrics.horizontalAdvance(line));
+        lines->glyphs.append(shaped(line, font));
+    }
+    const Lines result = *lines;
+    recent.insert(std::move(key), lines);
+    return result;
+}
+
+void drawLine(QPainter &painter, const Lines &lines, qsizetype line, QPointF origin)
+{
+    for (const QGlyphRun &run : lines.glyphs.at(line))
+        painter.drawGlyphRun(origin, run);
 }
 
 QString withoutAccessKeys(const QString &caption)

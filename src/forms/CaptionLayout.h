@@ -1,8 +1,13 @@
 #pragma once
 
+#include <QFont>
 #include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QList>
 #include <QString>
 #include <QStringList>
+
+class QPainter;
 
 // Word wrapping as the program's labels do it.
 //
@@ -15,6 +20,24 @@
 namespace CaptionLayout {
 
 QStringList wrap(const QString &caption, const QFontMetricsF &metrics, qreal width);
+
+// A caption as laid out for painting: its lines, the advance of each, and
+// each line shaped once, its glyphs placed from a baseline at y = 0.
+struct Lines {
+    QStringList text;
+    QList<qreal> widths;
+    QList<QList<QGlyphRun>> glyphs;
+};
+
+// Draws a line of `lines` with its baseline starting at `origin`, as
+// QPainter::drawText() draws it there, without shaping it again.
+void drawLine(QPainter &painter, const Lines &lines, qsizetype line, QPointF origin);
+
+// The same lines as wrap() in QFontMetricsF(font), with their advances. Labels
+// and buttons repaint far more often than their captions, fonts or widths
+// change, and measuring text is the costliest part of painting them, so the
+// layouts of the captions met lately are kept, by font, width and text.
+Lines laidOut(const QString &caption, const QFont &font, qreal width);
 
 // The caption as drawn: "&x" marks an access key and is not shown, "&&" is a
 // literal ampersand.

@@ -82,11 +82,13 @@ struct Control {
     LabelStyle style;
     Visibility visible = Visible;
     int tabIndex = 0;
-    QString picture; // resource path of the bitmap or icon of pictures and images
+    // Most rows of a design end at the tab index; the defaults below say that
+    // leaving these out is meant.
+    QString picture = {}; // resource path of the bitmap or icon of pictures and images
     // For screen readers: what a glyph-code caption names, in English (said
     // after its Unicode text), and what the control does.
-    QString spokenName;
-    QString spokenHint;
+    QString spokenName = {};
+    QString spokenHint = {};
 };
 
 struct Timer {

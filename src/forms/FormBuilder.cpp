@@ -45,6 +45,26 @@ QColor resolve(const Design::Colour &colour)
     return {};
 }
 
+namespace {
+
+// Whether the font stands in for the face it names. Matching a font against
+// the installed ones is the costliest step of building a window, and every
+// control of a design names one of a few fonts: each is matched once, and
+// again only if the face's substitutes change.
+bool isStandIn(const QFont &font, const Design::Font &design)
+{
+    const QString key = design.face + u'\n' + QFont::substitutes(design.face).join(u'\n') + u'\n'
+                      + QString::number(design.points) + u'/' + QString::number(design.weight) + u'/'
+                      + QString::number(int(design.italic));
+    static QHash<QString, bool> standIns;
+    auto known = standIns.constFind(key);
+    if (known == standIns.cend())
+        known = standIns.insert(key, QFontInfo(font).family().compare(design.face, Qt::CaseInsensitive) != 0);
+    return *known;
+}
+
+} // namespace
+
 QFont fontFor(const Design::Font &design)
 {
     QFont font(design.face);
@@ -56,8 +76,7 @@ QFont fontFor(const Design::Font &design)
     // scalable font stands in, its blanks are that much narrower, and captions
     // that use runs of blanks to place their words (the launcher's summary box)
     // would wrap differently; give the stand-in's blanks the pixel back.
-    if (design.face == MsSansSerifFace && design.weight >= Design::Bold
-        && QFontInfo(font).family().compare(design.face, Qt::CaseInsensitive) != 0)
+    if (design.face == MsSansSerifFace && design.weight >= Design::Bold && isStandIn(font, design))
         font.setWordSpacing(1.0);
     return font;
 }

@@ -77,13 +77,14 @@ QRect FormButton::captionRect() const
 
 QStringList FormButton::shownLines() const
 {
-    return CaptionLayout::wrap(CaptionLayout::withoutAccessKeys(text()), QFontMetricsF(font()), captionRect().width());
+    return CaptionLayout::laidOut(CaptionLayout::withoutAccessKeys(text()), font(), captionRect().width()).text;
 }
 
 void FormButton::paintEvent(QPaintEvent *event)
 {
-    const QStringList lines = shownLines();
-    if (lines.size() <= 1) {
+    const QRect area = captionRect();
+    const CaptionLayout::Lines lines = CaptionLayout::laidOut(CaptionLayout::withoutAccessKeys(text()), font(), area.width());
+    if (lines.text.size() <= 1) {
         QPushButton::paintEvent(event);
         return;
     }
@@ -94,13 +95,12 @@ void FormButton::paintEvent(QPaintEvent *event)
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
 
-    const QRect area = captionRect();
     const QFontMetricsF metrics(font());
-    qreal y = area.top() + (area.height() - lines.size() * metrics.lineSpacing()) / 2;
+    qreal y = area.top() + (area.height() - lines.text.size() * metrics.lineSpacing()) / 2;
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    for (const QString &line : lines) {
-        const qreal x = area.left() + (area.width() - metrics.horizontalAdvance(line)) / 2;
-        painter.drawText(QPointF(x, y + metrics.ascent()), line);
+    for (qsizetype i = 0; i < lines.text.size(); ++i) {
+        const qreal x = area.left() + (area.width() - lines.widths.at(i)) / 2;
+        CaptionLayout::drawLine(painter, lines, i, QPointF(x, y + metrics.ascent()));
         y += metrics.lineSpacing();
     }
 }

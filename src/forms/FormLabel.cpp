@@ -94,7 +94,7 @@ QRect FormLabel::textRect() const
 
 QStringList FormLabel::shownLines() const
 {
-    return CaptionLayout::wrap(CaptionLayout::withoutAccessKeys(caption_), QFontMetricsF(font()), textRect().width());
+    return CaptionLayout::laidOut(CaptionLayout::withoutAccessKeys(caption_), font(), textRect().width()).text;
 }
 
 void FormLabel::paintEvent(QPaintEvent *)
@@ -118,18 +118,18 @@ void FormLabel::paintEvent(QPaintEvent *)
     painter.setClipRect(area);
     painter.setPen(palette().color(QPalette::WindowText));
     const QFontMetricsF metrics(font());
-    const QStringList lines = shownLines();
+    const CaptionLayout::Lines lines = CaptionLayout::laidOut(CaptionLayout::withoutAccessKeys(caption_), font(), area.width());
     qreal y = area.top();
-    for (const QString &line : lines) {
+    for (qsizetype i = 0; i < lines.text.size(); ++i) {
         if (y >= area.bottom())
             break;
-        const qreal lineWidth = metrics.horizontalAdvance(line);
+        const qreal lineWidth = lines.widths.at(i);
         qreal x = area.left();
         if (alignment_ & Qt::AlignHCenter)
             x += (area.width() - lineWidth) / 2;
         else if (alignment_ & Qt::AlignRight)
             x += area.width() - lineWidth;
-        painter.drawText(QPointF(x, y + metrics.ascent()), line);
+        CaptionLayout::drawLine(painter, lines, i, QPointF(x, y + metrics.ascent()));
         y += metrics.lineSpacing();
     }
 }

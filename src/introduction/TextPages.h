@@ -18,8 +18,9 @@ struct PageCaption {
     // Latin, or the glyph codes of the information language's font with
     // the same explanation in Unicode.
     ScriptText text;
-    // The form shown instead when the script is exactly "Gurumukhi".
-    std::optional<QString> gurumukhiText;
+    // The form shown instead when the script is exactly "Gurumukhi"; most
+    // captions have none and leave it out.
+    std::optional<QString> gurumukhiText = std::nullopt;
 };
 
 struct TextPage {
@@ -36,7 +37,7 @@ const TextPage &bengaliPage();
 struct LabelCaption {
     int label = 0;
     ScriptText text;
-    QString spoken;
+    QString spoken = {};
     friend bool operator==(const LabelCaption &, const LabelCaption &) = default;
 };
 

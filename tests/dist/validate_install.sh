@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the program into a scratch prefix and validates its desktop entry
-# and AppStream metainfo as a software centre would read them.
+# Installs the program into a scratch prefix and validates its desktop entry,
+# icons and AppStream metainfo as a software centre would read them.
 set -euo pipefail
 build=$1
 prefix=$(mktemp -d)
@@ -10,6 +10,13 @@ test -x "$prefix/bin/kintroa"
 desktop=$(echo "$prefix"/share/applications/*.desktop)
 metainfo=$(echo "$prefix"/share/metainfo/*.metainfo.xml)
 desktop-file-validate "$desktop"
+# The entry's icon in every size the software centres and panels ask for.
+icon=$(sed -n 's/^Icon=//p' "$desktop")
+for size in 32 48 64 128 256; do
+    png="$prefix/share/icons/hicolor/${size}x${size}/apps/$icon.png"
+    test -f "$png" || { echo "missing icon $png" >&2; exit 1; }
+    test "$(identify -format '%wx%h' "$png")" = "${size}x${size}" || { echo "$png is not ${size}x${size}" >&2; exit 1; }
+done
 appstreamcli validate --no-net --pedantic "$metainfo"
 grep -q '<release version="8.0.0"' "$metainfo"
 # The manual page, compressed and carrying the version and release date.

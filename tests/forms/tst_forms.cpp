@@ -1,10 +1,14 @@
 #include "forms/CaptionLayout.h"
 #include "forms/FormButton.h"
+#include "forms/Fonts.h"
+#include "forms/FormBuilder.h"
 #include "forms/FormLabel.h"
 #include "forms/FormTimer.h"
 #include "forms/Glyphs.h"
 
 #include <QDialog>
+#include <QFontInfo>
+#include <QPainter>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -69,6 +73,156 @@ private Q_SLOTS:
         QCOMPARE(carried.join(QString()).count(u' '), 1 + blanks.size() - 1);
         for (const QString &line : carried)
             QVERIFY(width(line.trimmed()) <= box);
+    }
+
+    void shouldLayOutAsWrapInEveryFontAndWidth_data()
+    {
+        QTest::addColumn<QFont>("font");
+        QTest::addColumn<qreal>("width");
+        const QFont plain = font_;
+        QFont bold = font_;
+        bold.setBold(true);
+        QFont spaced = bold;
+        spaced.setWordSpacing(3.0);
+        QFont larger = font_;
+        larger.setPointSizeF(18);
+        QFont otherFace = font_;
+        otherFace.setFamilies({u"DejaVu Serif"_s});
+        QTest::newRow("plain") << plain << 120.0;
+        QTest::newRow("plain, a hair wider") << plain << 120.5;
+        QTest::newRow("plain, wide") << plain << 400.0;
+        QTest::newRow("bold") << bold << 120.0;
+        QTest::newRow("bold with wider blanks") << spaced << 120.0;
+        QTest::newRow("larger") << larger << 120.0;
+        QTest::newRow("other face") << otherFace << 120.0;
+    }
+
+    // The kept layouts are told apart by everything that changes the lines:
+    // laying out the same captions in every font and width, in turn, gives
+    // what a fresh wrap gives there, and each line's measured advance.
+    void shouldLayOutAsWrapInEveryFontAndWidth()
+    {
+        QFETCH(QFont, font);
+        QFETCH(qreal, width);
+        const QFontMetricsF metrics(font);
+        const QStringList captions{u"Learn to think in syllables, not just in terms of individual characters."_s,
+                                   u"  Introduction in"_s + QString(48, u' ') + u"about the script for"_s,
+                                   u"one\rtwo  three"_s, QString()};
+        for (const QString &caption : captions) {
+            const CaptionLayout::Lines lines = CaptionLayout::laidOut(caption, font, width);
+            QCOMPARE(lines.text, CaptionLayout::wrap(caption, metrics, width));
+            QCOMPARE(lines.widths.size(), lines.text.size());
+            for (qsizetype i = 0; i < lines.text.size(); ++i)
+                QCOMPARE(lines.widths.at(i), metrics.horizontalAdvance(lines.text.at(i)));
+        }
+    }
+
+    void shouldFollowTheLabelsFontAndWidth()
+    {
+        QWidget window;
+        FormLabel label(&window);
+        label.setFont(font_);
+        label.resize(int(width(u"alpha beta gamma"_s)) + 2, 100);
+        label.setCaption(u"alpha beta gamma delta"_s);
+        QCOMPARE(label.shownLines(), (QStringList{u"alpha beta gamma"_s, u"delta"_s}));
+        label.resize(int(width(u"alpha beta"_s)) + 2, 100);
+        QCOMPARE(label.shownLines().first(), u"alpha beta"_s);
+        QCOMPARE(label.shownLines(), CaptionLayout::wrap(u"alpha beta gamma delta"_s, metrics_, label.width()));
+        QFont larger = font_;
+        larger.setPointSizeF(font_.pointSizeF() * 2);
+        label.setFont(larger);
+        QCOMPARE(label.shownLines(), CaptionLayout::wrap(u"alpha beta gamma delta"_s, QFontMetricsF(larger), label.width()));
+        QCOMPARE_GT(label.shownLines().size(), 2);
+    }
+
+    void shouldPaintTextAsPlainDrawTextDoes_data()
+    {
+        QTest::addColumn<QFont>("font");
+        QTest::addColumn<Qt::Alignment>("alignment");
+        QFont spaced = font_;
+        spaced.setBold(true);
+        spaced.setWordSpacing(1.0);
+        QFont large{u"Liberation Sans"_s};
+        large.setPointSizeF(13.5);
+        QTest::newRow("left") << font_ << Qt::Alignment(Qt::AlignLeft);
+        QTest::newRow("centred") << font_ << Qt::Alignment(Qt::AlignHCenter);
+        QTest::newRow("right") << font_ << Qt::Alignment(Qt::AlignRight);
+        QTest::newRow("bold, wider blanks, centred") << spaced << Qt::Alignment(Qt::AlignHCenter);
+        QTest::newRow("large, centred") << large << Qt::Alignment(Qt::AlignHCenter);
+        // A face that is not installed: every glyph comes from a fallback.
+        QTest::newRow("missing face, centred") << QFont(u"KDEV01__"_s, 18) << Qt::Alignment(Qt::AlignHCenter);
+    }
+
+    // Labels draw their lines from glyphs shaped once; the pixels must be
+    // those of QPainter::drawText at the same places, also for lines that
+    // start between two pixels.
+    void shouldPaintTextAsPlainDrawTextDoes()
+    {
+        QFETCH(QFont, font);
+        QFETCH(Qt::Alignment, alignment);
+        QWidget window;
+        FormLabel label(&window);
+        label.setFont(font);
+        label.setAlignment(alignment);
+        label.setGeometry(0, 0, 301, 120);
+        label.setCaption(u"Learn to think in syllables, not just in terms of individual characters. "
+                         u"(ka + ra = kra) \u00b6\u00b1\u00c9\u00ea \u0915\u094d\u0930\r[Return]      "_s);
+        const QImage painted = label.grab().toImage().convertToFormat(QImage::Format_RGB32);
+
+        QImage expected(label.size(), QImage::Format_RGB32);
+        expected.fill(label.palette().color(QPalette::Window));
+        QPainter painter(&expected);
+        painter.setFont(font);
+        painter.setPen(label.palette().color(QPalette::WindowText));
+        const QFontMetricsF metrics(font);
+        const QStringList lines = label.shownLines();
+        QCOMPARE_GE(lines.size(), 3);
+        qreal y = 0;
+        for (const QString &line : lines) {
+            const qreal free = label.width() - metrics.horizontalAdvance(line);
+            const qreal x = alignment & Qt::AlignHCenter ? free / 2 : alignment & Qt::AlignRight ? free : 0;
+            painter.drawText(QPointF(x, y + metrics.ascent()), line);
+            y += metrics.lineSpacing();
+        }
+        painter.end();
+        QCOMPARE(painted, expected);
+    }
+
+    void shouldGiveBoldStandInsTheirBlankBack_data()
+    {
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<double>("points");
+        QTest::addColumn<int>("weight");
+        QTest::addColumn<bool>("italic");
+        QTest::addColumn<qreal>("wordSpacing");
+        QTest::newRow("MS Sans Serif bold") << Design::MsSansSerif << 8.25 << int(Design::Bold) << false << 1.0;
+        QTest::newRow("MS Sans Serif bold, larger") << Design::MsSansSerif << 13.5 << int(Design::Bold) << false << 1.0;
+        QTest::newRow("MS Sans Serif bold italic") << Design::MsSansSerif << 9.75 << int(Design::Bold) << true << 1.0;
+        QTest::newRow("MS Sans Serif regular") << Design::MsSansSerif << 8.25 << int(Design::Normal) << false << 0.0;
+        QTest::newRow("Arial bold") << Design::Arial << 12.0 << int(Design::Bold) << false << 0.0;
+    }
+
+    // Each design font is matched against the installed fonts once; asking
+    // again, in any order, gives the same font.
+    void shouldGiveBoldStandInsTheirBlankBack()
+    {
+        QFETCH(QString, face);
+        QFETCH(double, points);
+        QFETCH(int, weight);
+        QFETCH(bool, italic);
+        QFETCH(qreal, wordSpacing);
+        Fonts::installSubstitutes();
+        if (QFontInfo(QFont(Design::MsSansSerif)).family() == Design::MsSansSerif)
+            QSKIP("MS Sans Serif itself is installed here; no stand-in to correct.");
+        const Design::Font design = Design::font(face, points, weight, italic);
+        for (int round = 0; round < 2; ++round) {
+            const QFont font = FormBuilder::fontFor(design);
+            QCOMPARE(font.family(), face);
+            QCOMPARE(font.pointSizeF(), points);
+            QCOMPARE(int(font.weight()), weight);
+            QCOMPARE(font.italic(), italic);
+            QCOMPARE(font.wordSpacing(), wordSpacing);
+        }
     }
 
     void shouldShowAccessKeysWithoutTheirMarker_data()

@@ -26,12 +26,6 @@ const QStringList ChoiceControls{
 const QStringList ChoiceFrame{u"Picture2(1)"_s, u"Command3D9"_s, u"Command3D12"_s, u"Label8"_s, u"Label9"_s,
                               u"Label10"_s};
 
-QStringList operator+(QStringList a, const QStringList &b)
-{
-    a.append(b);
-    return a;
-}
-
 QStringList without(QStringList list, const QString &item)
 {
     list.removeAll(item);
