@@ -12,7 +12,8 @@ struct ScriptText {
     QString unicode;
 
     ScriptText() = default;
-    ScriptText(const QString &latin) // NOLINT(google-explicit-constructor): Latin rows stay plain texts
+    // Not explicit: the Latin rows of the tables stay plain texts.
+    ScriptText(const QString &latin)
         : glyphs(latin)
         , unicode(latin)
     {

@@ -151,8 +151,10 @@ void IntroEng::assign(const std::vector<LabelCaption> &captions)
         label.setCaption(ScriptFaces::shownForm(label, caption.text));
         // Glyph codes cannot be spoken: a screen reader gets the page's
         // spoken form, or else the Unicode text. Unicode speaks for itself.
-        const bool glyphCodes = !ScriptFaces::showsUnicode(label) && caption.text.glyphs != caption.text.unicode;
-        label.setAccessibleName(!glyphCodes ? QString() : !caption.spoken.isEmpty() ? caption.spoken : caption.text.unicode);
+        QString spoken;
+        if (!ScriptFaces::showsUnicode(label) && caption.text.glyphs != caption.text.unicode)
+            spoken = caption.spoken.isEmpty() ? caption.text.unicode : caption.spoken;
+        label.setAccessibleName(spoken);
     }
 }
 
