@@ -14,6 +14,8 @@
 #include "forms/ScriptFaces.h"
 #include "platform/Platform.h"
 
+#include <QKeyEvent>
+
 
 using namespace Qt::StringLiterals;
 
@@ -221,4 +223,15 @@ void IntroEng::Command3D1Click()
 void IntroEng::Command3D3Click()
 {
     close();
+}
+
+void IntroEng::keyPressEvent(QKeyEvent *event)
+{
+    // The platform's cancel key (Esc on Linux and Windows) would reject the
+    // dialog; this window has no cancel button to take it.
+    if (event->matches(QKeySequence::Cancel)) {
+        event->ignore();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }

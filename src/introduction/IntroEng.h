@@ -13,8 +13,9 @@ class IntroductionHost;
 class Platform;
 struct TextPage;
 
-// The introduction window, shown modally over the launcher. Like any dialog
-// it closes on the platform's cancel key (Esc).
+// The introduction window, shown modally over the launcher. It closes only
+// through its buttons and the title bar, not on the cancel key as a dialog
+// otherwise would.
 //
 // Its load step takes over the chosen information language and script from
 // its host's summary labels (emptying them) and applies the catalogue:
@@ -50,6 +51,9 @@ public:
     // Draws the page of SubjectNumber: the language's text page, then the
     // script's samples. An unknown language or script skips its half.
     void ShowSubjectPage();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void connectHandlers();
