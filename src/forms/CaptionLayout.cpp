@@ -115,10 +115,6 @@ struct LayoutKey {
     friend size_t qHash(const LayoutKey &key, size_t seed = 0) { return qHashMulti(seed, key.font, key.width, key.caption); }
 };
 
-} // namespace
-
-namespace {
-
 // A few hundred captions cover every window and page of the program. The
 // shaped glyphs hold on to font engines, which must go before the font
 // database does at the application's end.

@@ -208,12 +208,11 @@ private Q_SLOTS:
             FormButton &button = *launcher.controls().button(name);
             QVERIFY2(hasIndicLetters(button.text()), qPrintable(name));
             QVERIFY2(buttonFault(button).isEmpty(), qPrintable(name + u": "_s + buttonFault(button)));
-            // A real font of the script, not a substitute for the legacy one.
-            QVERIFY2(ScriptFonts::preferredFamilies(LegacyFont::Devanagari).contains(QFontInfo(button.font()).family())
-                         || ScriptFonts::preferredFamilies(LegacyFont::Bengali).contains(QFontInfo(button.font()).family())
-                         || ScriptFonts::preferredFamilies(LegacyFont::Gujarati).contains(QFontInfo(button.font()).family())
-                         || ScriptFonts::preferredFamilies(LegacyFont::Gurumukhi).contains(QFontInfo(button.font()).family()),
-                     qPrintable(name + u" is shown in "_s + QFontInfo(button.font()).family()));
+            // A real font of a script, not a substitute for the legacy one.
+            const QString family = QFontInfo(button.font()).family();
+            QVERIFY2(std::any_of(AllLegacyFonts.cbegin(), AllLegacyFonts.cend(),
+                                 [&](LegacyFont font) { return ScriptFonts::preferredFamilies(font).contains(family); }),
+                     qPrintable(name + u" is shown in "_s + family));
             // Named by what it says, with the language in English.
             QVERIFY2(spokenName(&button).startsWith(button.text() + u" ("_s), qPrintable(spokenName(&button)));
         }
