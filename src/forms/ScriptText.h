@@ -25,6 +25,12 @@ struct ScriptText {
     }
 
     bool isEmpty() const { return glyphs.isEmpty() && unicode.isEmpty(); }
+
+    // The same text with a misspelt word of its Unicode spelt right. A few
+    // captions carry misspelt codes: the glyph codes stay as they are, what
+    // is shown and spoken in Unicode is spelt right.
+    ScriptText respelled(const QString &misspelt, const QString &correct) const;
+
     friend bool operator==(const ScriptText &, const ScriptText &) = default;
 };
 

@@ -5,8 +5,9 @@
 using namespace Qt::StringLiterals;
 
 // The Bengali page. Its texts are glyph codes of the Bengali font KBENGAL3,
-// which the window sets on the text labels; the keying examples are Latin and
-// do not depend on the script.
+// which the window sets on the text labels; the keying examples are Latin.
+// Where the general example would stand beside a Gurumukhi sample that shows
+// other letters, the page gives the Gurumukhi form, as the Hindi page does.
 const TextPage &bengaliPage()
 {
     static const TextPage page{{{
@@ -18,7 +19,7 @@ const TextPage &bengaliPage()
                        "73 6D 62 20 AE CD 70 64 70 6A B1 7C 20 AE 70 64 73 6D 20 B4 AC C1 20 "
                        "B1 C1 20 AE CD 20 70 BD 20 63 BA 6A B1 62 67 20 47 6A B1 63 BA BD 20 "
                        "B2 73 AC 20 B6 61 7A C4 43 C9 61 C8 6A 70 61 7C"),
-                 u"Korvani এশীয় লিপিগুলিকে ইংরেজি (রোমান) ধ্বনির সঙ্গে, আর সেই সূত্রে একটি প্রমিত কি-বোর্ডের সঙ্গে, একটি সরল ধ্বনিগত সম্পর্কে সংকলিত করে। যেমন:-"_s}},
+                 u"Korvani এশীয় লিপিগুলিকে ইংরেজি (রোমান) ধ্বনির সঙ্গে, আর সেই সূত্রে একটি স্ট্যান্ডার্ড কি-বোর্ডের সঙ্গে, একটি সরল ধ্বনিগত সম্পর্কের ভিত্তিতে সংকলিত করে। যেমন:-"_s}},
             {9, u"a"_s},
             {11, u"k"_s},
             {13, {glyphs("AE CD 74 ED 20 6D B1 73 AC 20 63 BA BF 20 AE 63 61 C8 5C C3 20 "
@@ -42,7 +43,7 @@ const TextPage &bengaliPage()
                        "5C C3 B1 C1 6A B1 6D 20 6D C6 5C C3 62 67 D3 7C"),
                  u"সম্পূর্ণ বর্ণমালা দেখতে Menu/Key/Show alphabet ব্যবহার করুন।\r"
                  u"যেমন, শুরুর দিকের কয়েকটি বর্ণ হলো:-"_s}},
-            {9, u"a aa i ii u rri ...."_s},
+            {9, u"a aa i ii u uu rri ...."_s, u"a aa i ii u uu e ee o oo"_s},
             {11, u"k kh g gh ....."_s},
         },
         // 3: KEYING
@@ -52,8 +53,8 @@ const TextPage &bengaliPage()
                        "6A 70 61 63 61 C8 43 C9 61 C8 74 ED 7C",
                        "B6 61 6A B1 20 6D 73 AC B3 20 4A 70 64 B3 20 70 64 73 63 75 BA 20 "
                        "5C C3 63 61 C8 6B B1 43 C9 61 C8 7C"),
-                 u"প্রসঙ্গ অনুযায়ী প্রতিটি বর্ণের আকার অনেকখানি বদলে যেতে পারে। এ ধরনের রূপ চিনতে শিখুন, যেমন:-"_s}},
-            {9, u"sha + ra > "_s},
+                 u"প্রসঙ্গ অনুযায়ী প্রতিটি বর্ণের রূপ অনেকখানি বদলে যেতে পারে। এ ধরনের রূপ চিনতে শিখুন, যেমন:-"_s}},
+            {9, u"sha + ra > "_s, u"bha + ra"_s},
             {13, {glyphs("62 B1 C1 70 64 20 75 BA 6D 20 B3 AC C1 AC 20 AE CD BB 4D 63 BA B3 20 "
                         "53 73 63 20 BF 43 C9 61 C8 63 61 C8 20 B1 C1 AA 20 47 73 6D 20 "
                         "AC 75 BA 20 D3 5C C3 6D C6 B1 20 AC C1 73 63 20 73 AC AE B3 70 20 "
@@ -76,7 +77,7 @@ const TextPage &bengaliPage()
                        "6A 70 61 63 BA AA 7A C4 7C"),
                  u"শুধু আলাদা আলাদা বর্ণ ধরে নয়, অক্ষর ধরে ভাবতে শিখুন।\r"
                  u"অক্ষর হলো বর্ণের একটি উচ্চারণযোগ্য গুচ্ছ। এটি একটি থেকে প্রায় আটটি বর্ণ পর্যন্ত দীর্ঘ হতে পারে, যেমন:-"_s}},
-            {9, u"rshlee"_s},
+            {9, u"rshlee"_s, u"ddva"_s},
             // The last line runs on through the script sample in Label14 into Label15.
             {13, {glyphs("75 BA 74 ED 20 46 62 6A B1 20 BF B4 AA 6A B1 20 D3 BB 4D B4 73 79 20 "
                         "B4 73 6D 20 73 63 73 6D 20 46 74 ED 20 B2 B1 20 AC C1 62 6B B1 20 "
@@ -111,7 +112,7 @@ const TextPage &bengaliPage()
                        "48 7A C4 B1 20 5C C3 62 67 20 62 B3 20 75 BA 73 79 20 73 63 63 61 C8 20 "
                        "AC C1 62 67 6A 70 61 6A B1 7C"),
                  u"স্বরবর্ণে এই ধ্বনিগুলি ব্যবহৃত হয়: a, e, i, o, u....\r"
-                 u"হ্রস্ব স্বর একবারেই টাইপ করা হয়। দীর্ঘ স্বরের জন্য সেটিই দুবার টাইপ করুন।\r"
+                 u"হ্রস্ব স্বর একবার টাইপ করা হয়। দীর্ঘ স্বরের জন্য সেটিই দুবার টাইপ করুন।\r"
                  u"স্বরটি অক্ষরের প্রথম (স্বাধীন) ধ্বনি হোক বা পরের ধ্বনি, টাইপিং একই থাকে।"_s}},
             {9, u"eke"_s},
             {11, u"eekee"_s},

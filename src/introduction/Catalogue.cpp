@@ -34,14 +34,17 @@ std::span<const LanguageEntry> languages()
          u"Pick a subject"_s},
         {u"Hindi"_s,
          Devanagari,
-         {inHindi(glyphs("A8 C9 DA B1 C9 20 76 C9 C9 AE F4 78 C9 C9")),
+         // The codes of three Hindi captions misspell a word, or are no word
+         // ("keys" is meant, as the Bengali caption says).
+         {inHindi(glyphs("A8 C9 DA B1 C9 20 76 C9 C9 AE F4 78 C9 C9")).respelled(u"धारना"_s, u"धारणा"_s),
           inHindi(glyphs("B4 C9 68 C9 C7 20")),
-          inHindi(glyphs("CA 45 F2 AA C9 C9 C4 20")),
+          inHindi(glyphs("CA 45 F2 AA C9 C9 C4 20")).respelled(u"कियां"_s, u"कुंजियाँ"_s),
           inHindi(glyphs("B6 C9 A4 6E F4 C9 C4 B6 C9 20")),
           inHindi(glyphs("BA B4 C9 AE F4 B4 C9 68 C9 C9 E7 20")),
           inHindi(glyphs("B4 AA C9 5C 56 C9 78 C9 B4 C9 68 C9 C9 E7")),
           inHindi(glyphs("2B CA 69 C9 CA AE F4 43 69 C9 20 BA C9 DA 53 C9 78 C9 C9"))},
-         inHindi(glyphs("42 45 F2 20 CA B4 C9 B9 C9 AA C9 20 CA 78 C9 AE D2 49 C9 78 C9 20 45 F2 AE C9 E4"))},
+         inHindi(glyphs("42 45 F2 20 CA B4 C9 B9 C9 AA C9 20 CA 78 C9 AE D2 49 C9 78 C9 20 45 F2 AE C9 E4"))
+             .respelled(u"निरीक्षन"_s, u"निरीक्षण"_s)},
         {u"Bengali"_s,
          Bengali,
          {inBengali(glyphs("62 67 AC 20 7A C4 73 79")),

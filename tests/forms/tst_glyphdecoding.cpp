@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(LegacyFont)
@@ -70,6 +72,19 @@ QString malformation(LegacyFont font, const QString &text)
     return {};
 }
 
+// The captions whose codes misspell a word: what is shown and spoken
+// carries the right spelling, every other word as decoded.
+struct Respelling {
+    const char *caption;
+    QString misspelt;
+    QString correct;
+};
+const Respelling respellings[] = {
+    {"Hindi subject 1", u"धारना"_s, u"धारणा"_s},
+    {"Hindi subject 3", u"कियां"_s, u"कुंजियाँ"_s},
+    {"Hindi heading", u"निरीक्षन"_s, u"निरीक्षण"_s},
+};
+
 } // namespace
 
 // Glyph codes of the legacy fonts read as Unicode: one decoding, from which
@@ -131,38 +146,56 @@ private Q_SLOTS:
         QTest::addColumn<LegacyFont>("font");
         QTest::addColumn<QString>("glyphCodes");
         QTest::addColumn<QString>("unicode");
+        QTest::addColumn<QString>("misspelt");
+        QTest::addColumn<QString>("correct");
+        int respelt = 0;
+        const auto addRow = [&](const QString &tag, LegacyFont font, const ScriptText &text) {
+            const auto respelling = std::ranges::find_if(respellings, [&](const Respelling &r) { return tag == QLatin1String(r.caption); });
+            const bool isRespelt = respelling != std::end(respellings);
+            respelt += isRespelt;
+            QTest::newRow(qPrintable(tag)) << font << text.glyphs << text.unicode
+                                           << (isRespelt ? respelling->misspelt : QString())
+                                           << (isRespelt ? respelling->correct : QString());
+        };
         for (const Design::Control &control : introPixDesign().controls) {
             if (const auto font = control.font ? legacyFontWithFace(control.font->face) : std::nullopt)
-                QTest::addRow("launcher %s", qPrintable(control.name))
-                    << *font << control.caption << decodedScriptText(*font, control.caption).unicode;
+                addRow(u"launcher "_s + control.name, *font, decodedScriptText(*font, control.caption));
         }
         for (const Catalogue::LanguageEntry &entry : Catalogue::languages()) {
             const auto font = legacyFontWithFace(entry.fontFace);
             if (!font)
                 continue;
             for (std::size_t i = 0; i < entry.subjectCaptions.size(); ++i)
-                QTest::addRow("%s subject %d", qPrintable(entry.language), int(i) + 1)
-                    << *font << entry.subjectCaptions[i].glyphs << entry.subjectCaptions[i].unicode;
-            QTest::addRow("%s heading", qPrintable(entry.language)) << *font << entry.heading.glyphs << entry.heading.unicode;
+                addRow(u"%1 subject %2"_s.arg(entry.language).arg(i + 1), *font, entry.subjectCaptions[i]);
+            addRow(entry.language + u" heading"_s, *font, entry.heading);
         }
         for (const SampleRow &row : sampleRows()) {
             for (const LegacyFont font : AllLegacyFonts) {
                 const ScriptText &sample = row.byScript[std::size_t(font)];
                 if (sample.glyphs != sample.unicode)
-                    QTest::addRow("%s sample, subject %d, Label%d", qPrintable(legacyFace(font)), row.subject, row.label)
-                        << font << sample.glyphs << sample.unicode;
+                    addRow(u"%1 sample, subject %2, Label%3"_s.arg(legacyFace(font)).arg(row.subject).arg(row.label), font, sample);
             }
         }
+        QCOMPARE(respelt, int(std::size(respellings)));
     }
 
-    // Each carries the Unicode that the decoding reads from its codes, and
-    // that Unicode is well-formed text of the script.
+    // Each carries the Unicode that the decoding reads from its codes, but
+    // for the respelt word of the few misspelt ones, and that Unicode is
+    // well-formed text of the script.
     void shouldDecodeEveryScriptCaptionOfTheProgram()
     {
         QFETCH(LegacyFont, font);
         QFETCH(QString, glyphCodes);
         QFETCH(QString, unicode);
-        QCOMPARE(unicode, GlyphDecoding::toUnicode(font, glyphCodes).trimmed());
+        QFETCH(QString, misspelt);
+        QFETCH(QString, correct);
+        QString decoded = GlyphDecoding::toUnicode(font, glyphCodes).trimmed();
+        if (!misspelt.isEmpty()) {
+            QVERIFY2(decoded.contains(misspelt), qPrintable(decoded));
+            QVERIFY(!unicode.contains(misspelt));
+            decoded.replace(misspelt, correct);
+        }
+        QCOMPARE(unicode, decoded);
         QVERIFY(!unicode.isEmpty());
         const QString fault = malformation(font, unicode);
         QVERIFY2(fault.isEmpty(), qPrintable(unicode + u": "_s + fault));

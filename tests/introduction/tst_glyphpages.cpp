@@ -73,10 +73,10 @@ const LatinRow latinRows[] = {
     {"bengali", 1, 16, u"aa"_s, {}},
     {"bengali", 1, 18, u"kaa"_s, {}},
     {"bengali", 1, 20, u"aakaa"_s, {}},
-    {"bengali", 2, 9, u"a aa i ii u rri ...."_s, {}},
+    {"bengali", 2, 9, u"a aa i ii u uu rri ...."_s, u"a aa i ii u uu e ee o oo"_s},
     {"bengali", 2, 11, u"k kh g gh ....."_s, {}},
-    {"bengali", 3, 9, u"sha + ra > "_s, {}},
-    {"bengali", 4, 9, u"rshlee"_s, {}},
+    {"bengali", 3, 9, u"sha + ra > "_s, u"bha + ra"_s},
+    {"bengali", 4, 9, u"rshlee"_s, u"ddva"_s},
     {"bengali", 4, 16, u"aak"_s, {}},
     {"bengali", 4, 18, u"k  [Return]"_s, {}},
     {"bengali", 4, 20, u"[Return]     "_s, {}},
@@ -237,7 +237,7 @@ void Tst_glyphpages::gurumukhiForms_data()
     QTest::addColumn<QString>("page");
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("hindi") << u"hindi"_s << QStringList{u"s2 Label9"_s, u"s3 Label9"_s, u"s4 Label9"_s};
-    QTest::newRow("bengali") << u"bengali"_s << QStringList{};
+    QTest::newRow("bengali") << u"bengali"_s << QStringList{u"s2 Label9"_s, u"s3 Label9"_s, u"s4 Label9"_s};
 }
 
 void Tst_glyphpages::gurumukhiForms()
