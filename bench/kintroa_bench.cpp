@@ -54,10 +54,7 @@ class QuietPlatform final : public Platform
 {
 public:
     float secondsSinceMidnight() const override { return real_.secondsSinceMidnight(); }
-    int screenLeftTwips() const override { return real_.screenLeftTwips(); }
-    int screenTopTwips() const override { return real_.screenTopTwips(); }
-    int screenWidthTwips() const override { return real_.screenWidthTwips(); }
-    int screenHeightTwips() const override { return real_.screenHeightTwips(); }
+    QRect screenTwips() const override { return real_.screenTwips(); }
     const ScriptFonts &scriptFonts() const override { return real_.scriptFonts(); }
     bool anotherInstanceRunning() override { return false; }
     Answer askYesNo(const QString &, const QString &, Answer defaultAnswer) override { return defaultAnswer; }
@@ -273,8 +270,7 @@ int main(int argc, char *argv[])
         QuietPlatform platform;
         IntroPix launcher(platform);
         launcher.load();
-        IntroA::SetEdition();
-        AbKorInt about(platform, &launcher);
+        AbKorInt about(platform, IntroA::SetEdition(), &launcher);
         about.load();
         about.show();
         if (!QTest::qWaitForWindowExposed(&about))

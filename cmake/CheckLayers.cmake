@@ -7,7 +7,7 @@ set(KINTROA_LAYERS
     "introduction about"
     "edition"
     "forms platform"
-    "base")
+    "script base")
 
 set(KINTROA_LAYER_CHECKER ${CMAKE_CURRENT_LIST_FILE})
 

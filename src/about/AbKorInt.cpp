@@ -3,7 +3,7 @@
 #include "AbKorIntDesign.h"
 #include "VersionRecord.h"
 #include "base/Twips.h"
-#include "edition/IntroA.h"
+#include "edition/CentreWindow.h"
 #include "forms/FormBuilder.h"
 #include "forms/FormButton.h"
 #include "forms/FormControls.h"
@@ -25,22 +25,30 @@ constexpr float StepsPerSecond = 36.0f;
 
 } // namespace
 
-AbKorInt::AbKorInt(Platform &platform, QWidget *parent)
+AbKorInt::AbKorInt(Platform &platform, const IntroA::Edition &edition, QWidget *parent)
     : QDialog(parent)
     , platform_(platform)
+    , edition_(edition)
     , controls_(FormBuilder::build(abKorIntDesign(), *this, platform.scriptFonts()))
-    , label5_(controls_->label(u"Label5"_s))
-    , slidingIcon_(controls_->picture(u"Image2"_s, 1))
+    , okButton_(controls_->named<FormButton>(u"Command1"_s))
+    , productLine_(controls_->named<FormLabel>(u"Label2"_s))
+    , makerBox_(controls_->named<FormLabel>(u"Label3"_s))
+    , legalLine_(controls_->named<FormLabel>(u"Label4"_s))
+    , commentBox_(controls_->named<FormLabel>(u"Label5"_s))
+    , versionLine_(controls_->named<FormLabel>(u"LabelVersion"_s))
+    , productIcon_(controls_->named<FormPicture>(u"Image2"_s, 0))
+    , slidingIcon_(controls_->named<FormPicture>(u"Image2"_s, 1))
+    , slideTimer_(controls_->namedTimer(u"Timer1"_s))
 {
     // The icon's track crosses nothing but the window's own background, so
     // the icon can fill its box with that background: it then looks the same,
     // and a move no longer repaints the window beneath it.
-    slidingIcon_->setFillsBackground(true);
+    slidingIcon_.setFillsBackground(true);
 
-    // Command1 always holds the focus, so Enter presses it as well as space.
-    controls_->button(u"Command1"_s)->setDefault(true);
-    connect(controls_->button(u"Command1"_s), &FormButton::clicked, this, &AbKorInt::Command1Click);
-    connect(controls_->timer(u"Timer1"_s), &FormTimer::timeout, this, &AbKorInt::Timer1Timer);
+    // The OK button always holds the focus, so Enter presses it as well as space.
+    okButton_.setDefault(true);
+    connect(&okButton_, &FormButton::clicked, this, &AbKorInt::Command1Click);
+    connect(&slideTimer_, &FormTimer::timeout, this, &AbKorInt::Timer1Timer);
 }
 
 void AbKorInt::load()
@@ -52,39 +60,42 @@ void AbKorInt::load()
     const QString web = QString::fromUtf16(VersionRecord::WebAddress);
     const QString email = QString::fromUtf16(VersionRecord::EmailAddress);
 
-    const bool anyScript = IntroA::AnyScriptOffered();
-    controls_->label(u"Label2"_s)->setVisible(anyScript);
-    controls_->picture(u"Image2"_s, 0)->setVisible(anyScript);
+    const bool anyScript = edition_.offersAnyScript();
+    productLine_.setVisible(anyScript);
+    productIcon_.setVisible(anyScript);
 
     setWindowTitle(u"About Korvani"_s);
 
-    FormLabel *label3 = controls_->label(u"Label3"_s);
-    label3->setCaption(QString::fromUtf16(VersionRecord::CompanyName));
-    label3->setCaption(label3->caption() + u'\r' + u"http://"_s + web);
-    label3->setCaption(label3->caption() + u'\r' + u"email: "_s + email);
+    makerBox_.setCaption(QString::fromUtf16(VersionRecord::CompanyName) + u'\r' + u"http://"_s + web + u'\r'
+                         + u"email: "_s + email);
+    productLine_.setCaption(u"Korvani "_s + QString::fromUtf16(VersionRecord::ProductName));
+    commentBox_.setCaption(QString::fromUtf16(VersionRecord::Comments));
+    legalLine_.setCaption(QString::fromUtf16(VersionRecord::LegalCopyright));
+    versionLine_.setCaption(u"Version "_s + version);
 
-    controls_->label(u"Label2"_s)->setCaption(u"Korvani "_s + QString::fromUtf16(VersionRecord::ProductName));
-    controls_->label(u"Label5"_s)->setCaption(QString::fromUtf16(VersionRecord::Comments));
-    controls_->label(u"Label4"_s)->setCaption(QString::fromUtf16(VersionRecord::LegalCopyright));
-    controls_->label(u"LabelVersion"_s)->setCaption(u"Version "_s + version);
-
-    controls_->timer(u"Timer1"_s)->setEnabled(true);
+    slideTimer_.setEnabled(true);
 }
 
 void AbKorInt::Timer1Timer()
+{
+    slideIcon();
+}
+
+// The icon's place along the comment box follows the clock alone.
+void AbKorInt::slideIcon()
 {
     // The step count comes from the single-precision product, halves going to
     // the even neighbour (nearbyint in the default rounding mode).
     const float steps = platform_.secondsSinceMidnight() * StepsPerSecond;
     n_ = static_cast<qint32>(std::nearbyint(steps));
 
-    const double trackWidth = Twips::fromPixels(label5_->width()) - Twips::fromPixels(slidingIcon_->width());
-    const double left = trackWidth * (n_ % TrackSteps) / TrackSteps + Twips::fromPixels(label5_->x());
+    const double trackWidth = Twips::fromPixels(commentBox_.width()) - Twips::fromPixels(slidingIcon_.width());
+    const double left = trackWidth * (n_ % TrackSteps) / TrackSteps + Twips::fromPixels(commentBox_.x());
 
     // Only a real move: Qt then repaints just the icon's old and new places.
     const int x = Twips::toPixels(left);
-    if (x != slidingIcon_->x())
-        slidingIcon_->move(x, slidingIcon_->y());
+    if (x != slidingIcon_.x())
+        slidingIcon_.move(x, slidingIcon_.y());
 }
 
 void AbKorInt::Command1Click()
@@ -100,5 +111,5 @@ void AbKorInt::done(int result)
 
 void AbKorInt::unload()
 {
-    controls_->timer(u"Timer1"_s)->setEnabled(false);
+    slideTimer_.setEnabled(false);
 }

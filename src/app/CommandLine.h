@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/ScriptFonts.h"
+#include "script/ScriptFonts.h"
 
 #include <QString>
 #include <QStringList>

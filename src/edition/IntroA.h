@@ -3,27 +3,28 @@
 #include <QString>
 #include <QtGlobal>
 
-class Platform;
-class QWidget;
-
-// The edition settings and the window-centring routine that all three windows
-// share. The settings are filled once at start-up by SetEdition and read by the
-// launcher's script buttons and the About window.
+// The edition settings: which scripts this edition of the program offers, and
+// its name. SetEdition makes them once, in the launcher's start-up sequence;
+// the launcher's script buttons and the About window read them.
 namespace IntroA {
 
-inline QString EditionName;
-inline qint16 HasBengali = 0;
-inline qint16 HasDevanagari = 0;
-inline qint16 HasGujarati = 0;
-inline qint16 HasGurumukhi = 0;
+struct Edition {
+    QString name; // in brackets: "(Multilingual)"
+    // A script is offered only where its flag is exactly 1.
+    qint16 hasBengali = 0;
+    qint16 hasDevanagari = 0;
+    qint16 hasGujarati = 0;
+    qint16 hasGurumukhi = 0;
 
-void SetEdition();
+    bool offersBengali() const { return hasBengali == 1; }
+    bool offersDevanagari() const { return hasDevanagari == 1; }
+    bool offersGujarati() const { return hasGujarati == 1; }
+    bool offersGurumukhi() const { return hasGurumukhi == 1; }
+    bool offersAnyScript() const;
+    // The name as the launcher's edition line shows it, without its brackets.
+    QString shownName() const;
+};
 
-// Whether any script is offered (a flag counts only when it equals 1).
-bool AnyScriptOffered();
-
-// Places the window's outer box (frame and title bar included) at the centre
-// of the primary screen. A window larger than the screen overhangs both sides evenly.
-void CentreWindow(QWidget &window, const Platform &platform);
+Edition SetEdition();
 
 } // namespace IntroA

@@ -1,5 +1,7 @@
 #include "Fonts.h"
 
+#include "Design.h"
+
 #include <QFont>
 #include <QStringList>
 
@@ -8,6 +10,6 @@ using namespace Qt::StringLiterals;
 void Fonts::installSubstitutes()
 {
     const QStringList sansSerif{u"Liberation Sans"_s, u"Arimo"_s, u"Helvetica"_s, u"DejaVu Sans"_s};
-    QFont::insertSubstitutions(u"MS Sans Serif"_s, sansSerif);
-    QFont::insertSubstitutions(u"Arial"_s, sansSerif);
+    QFont::insertSubstitutions(Design::MsSansSerif, sansSerif);
+    QFont::insertSubstitutions(Design::Arial, sansSerif);
 }

@@ -1,9 +1,10 @@
 #pragma once
 
-// The designs name "MS Sans Serif" and "Arial". Where they are not installed,
+// The designs name MS Sans Serif and Arial. Where they are not installed,
 // metrically close free fonts stand in, so that captions fit their boxes as
-// designed. The script fonts are only named: where one is missing, Qt's own
-// fallback shows the glyph codes as Latin-1 letters.
+// designed. Script texts are not helped by substitutes: where a legacy script
+// font is missing, its texts are shown as Unicode in a real font of the script
+// (see ScriptFaces).
 namespace Fonts {
 void installSubstitutes();
 }

@@ -20,10 +20,6 @@ using namespace Qt::StringLiterals;
 
 namespace FormBuilder {
 
-namespace {
-const QString MsSansSerifFace = QStringLiteral("MS Sans Serif");
-}
-
 QColor resolve(const Design::Colour &colour)
 {
     using System = Design::Colour::System;
@@ -71,12 +67,12 @@ QFont fontFor(const Design::Font &design)
     font.setPointSizeF(design.points);
     font.setWeight(QFont::Weight(design.weight));
     font.setItalic(design.italic);
-    // "MS Sans Serif" is a bitmap font whose bold is drawn by thickening each
+    // MS Sans Serif is a bitmap font whose bold is drawn by thickening each
     // glyph, which gives every character one more pixel of advance. Where a
     // scalable font stands in, its blanks are that much narrower, and captions
     // that use runs of blanks to place their words (the launcher's summary box)
     // would wrap differently; give the stand-in's blanks the pixel back.
-    if (design.face == MsSansSerifFace && design.weight >= Design::Bold && isStandIn(font, design))
+    if (design.face == Design::MsSansSerif && design.weight >= Design::Bold && isStandIn(font, design))
         font.setWordSpacing(1.0);
     return font;
 }

@@ -53,6 +53,20 @@ FormPicture *FormControls::picture(const QString &name, int index) const
     return qobject_cast<FormPicture *>(control(name, index));
 }
 
+void FormControls::missing(const QString &key, const char *type) const
+{
+    const QString window = parent() ? parent()->objectName() : QString();
+    qFatal("%s has no %s named %s", qPrintable(window), type, qPrintable(key));
+}
+
+FormTimer &FormControls::namedTimer(const QString &name) const
+{
+    FormTimer *found = timers_.value(name);
+    if (!found)
+        missing(name, FormTimer::staticMetaObject.className());
+    return *found;
+}
+
 FormTimer *FormControls::timer(const QString &name) const
 {
     FormTimer *found = timers_.value(name);

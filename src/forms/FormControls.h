@@ -30,6 +30,20 @@ public:
     FormPicture *picture(const QString &name, int index = NoIndex) const;
     FormTimer *timer(const QString &name) const;
 
+    // The control of that design name and element, of the type its window
+    // expects. Windows look their controls up once, where they are built: a
+    // name or a type that the design does not have stops the program right
+    // there, with a message that names it.
+    template<typename Control>
+    Control &named(const QString &name, int index = NoIndex) const
+    {
+        auto *found = qobject_cast<Control *>(byKey_.value(key(name, index)));
+        if (!found)
+            missing(key(name, index), Control::staticMetaObject.className());
+        return *found;
+    }
+    FormTimer &namedTimer(const QString &name) const;
+
     // Every control in design order, front to back.
     const QList<QWidget *> &all() const { return ordered_; }
 
@@ -39,6 +53,8 @@ public:
     static QString key(const QString &name, int index);
 
 private:
+    [[noreturn]] void missing(const QString &key, const char *type) const;
+
     QHash<QString, QWidget *> byKey_;
     QHash<QString, FormTimer *> timers_;
     QList<QWidget *> ordered_;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ScriptText.h"
-#include "base/ScriptFonts.h"
+#include "script/ScriptText.h"
+#include "script/ScriptFonts.h"
 
 class QWidget;
 

@@ -1,10 +1,10 @@
 #include "TextPages.h"
 
-#include "forms/Glyphs.h"
+#include "script/Glyphs.h"
 
 using namespace Qt::StringLiterals;
 
-// The Bengali page. Its texts are glyph codes of the Bengali font KBENGAL3,
+// The Bengali page. Its texts are glyph codes of the legacy Bengali font,
 // which the window sets on the text labels; the keying examples are Latin.
 // Where the general example would stand beside a Gurumukhi sample that shows
 // other letters, the page gives the Gurumukhi form, as the Hindi page does.

@@ -1,15 +1,15 @@
 #include "Catalogue.h"
 
-#include "forms/Glyphs.h"
+#include "forms/Design.h"
+#include "script/Glyphs.h"
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
 namespace Catalogue {
 
 namespace {
-
-const QString Devanagari = legacyFace(LegacyFont::Devanagari);
-const QString Bengali = legacyFace(LegacyFont::Bengali);
 
 // The Hindi and Bengali captions, with their Unicode text read from the codes.
 ScriptText inHindi(const QString &codes)
@@ -22,6 +22,13 @@ ScriptText inBengali(const QString &codes)
     return decodedScriptText(LegacyFont::Bengali, codes);
 }
 
+template<typename Row>
+const Row *firstNamed(std::span<const Row> rows, const QString &name, QString Row::*nameOf)
+{
+    const auto found = std::ranges::find(rows, name, nameOf);
+    return found == rows.end() ? nullptr : &*found;
+}
+
 } // namespace
 
 std::span<const LanguageEntry> languages()
@@ -29,11 +36,12 @@ std::span<const LanguageEntry> languages()
     // Order matters: the first row whose name matches is applied.
     static const std::array<LanguageEntry, 3> rows{{
         {u"English"_s,
-         u"MS Sans Serif"_s,
+         Design::MsSansSerif,
          {u"BASIC IDEA"_s, u"ALPHABET"_s, u"KEYING"_s, u"SYLLABLES"_s, u"VOWELS"_s, u"CONSON- ANTS"_s, u"MORE INFO"_s},
-         u"Pick a subject"_s},
+         u"Pick a subject"_s,
+         &englishPage},
         {u"Hindi"_s,
-         Devanagari,
+         legacyFace(LegacyFont::Devanagari),
          // The codes of three Hindi captions misspell a word, or are no word
          // ("keys" is meant, as the Bengali caption says).
          {inHindi(glyphs("A8 C9 DA B1 C9 20 76 C9 C9 AE F4 78 C9 C9")).respelled(u"धारना"_s, u"धारणा"_s),
@@ -44,9 +52,10 @@ std::span<const LanguageEntry> languages()
           inHindi(glyphs("B4 AA C9 5C 56 C9 78 C9 B4 C9 68 C9 C9 E7")),
           inHindi(glyphs("2B CA 69 C9 CA AE F4 43 69 C9 20 BA C9 DA 53 C9 78 C9 C9"))},
          inHindi(glyphs("42 45 F2 20 CA B4 C9 B9 C9 AA C9 20 CA 78 C9 AE D2 49 C9 78 C9 20 45 F2 AE C9 E4"))
-             .respelled(u"निरीक्षन"_s, u"निरीक्षण"_s)},
+             .respelled(u"निरीक्षन"_s, u"निरीक्षण"_s),
+         &hindiPage},
         {u"Bengali"_s,
-         Bengali,
+         legacyFace(LegacyFont::Bengali),
          {inBengali(glyphs("62 67 AC 20 7A C4 73 79")),
           inBengali(glyphs("63 74 ED")),
           inBengali(glyphs("B6 61 73 63 D3 73 AC")),
@@ -54,7 +63,8 @@ std::span<const LanguageEntry> languages()
           inBengali(glyphs("5C C3 6D 63 74 ED")),
           inBengali(glyphs("63 BA AA 70 20 63 74 ED D3 73 AC")),
           inBengali(glyphs("41 73 79 73 6D BB 4D 20 79 75 BA"))},
-         inBengali(glyphs("4A B1 20 73 63 BF BD 20 62 6A 70 61 70 64 79 20 B1 6D C6 70 7C"))},
+         inBengali(glyphs("4A B1 20 73 63 BF BD 20 62 6A 70 61 70 64 79 20 B1 6D C6 70 7C")),
+         &bengaliPage},
     }};
     return rows;
 }
@@ -62,34 +72,12 @@ std::span<const LanguageEntry> languages()
 std::span<const ScriptEntry> scripts()
 {
     static const std::array<ScriptEntry, 4> rows{{
-        {u"Devanagari"_s, Devanagari},
-        {u"Bengali"_s, Bengali},
-        {u"Gujarati"_s, legacyFace(LegacyFont::Gujarati)},
-        {u"Gurumukhi"_s, legacyFace(LegacyFont::Gurumukhi)},
+        {u"Devanagari"_s, LegacyFont::Devanagari},
+        {u"Bengali"_s, LegacyFont::Bengali},
+        {u"Gujarati"_s, LegacyFont::Gujarati},
+        {u"Gurumukhi"_s, LegacyFont::Gurumukhi},
     }};
     return rows;
-}
-
-std::span<const QString> languageFontControls()
-{
-    static const std::array<QString, 11> names{
-        u"Command3D4"_s, u"Command3D5"_s, u"Command3D6"_s, u"Command3D7"_s, u"Command3D8"_s, u"Command3D9"_s,
-        u"Command3D10"_s, u"Label24"_s, u"Label8"_s, u"Label13"_s, u"Label15"_s,
-    };
-    return names;
-}
-
-std::span<const QString> sampleLabels()
-{
-    static const std::array<QString, 6> names{
-        u"Label10"_s, u"Label12"_s, u"Label14"_s, u"Label17"_s, u"Label19"_s, u"Label21"_s,
-    };
-    return names;
-}
-
-std::span<const QString> subjectButtons()
-{
-    return languageFontControls().first(7);
 }
 
 std::span<const QString> spokenSubjects()
@@ -107,12 +95,12 @@ QString spokenHeading()
 
 const LanguageEntry *findLanguage(const QString &language)
 {
-    return findNamed(languages(), language, [](const LanguageEntry &row) { return row.language; });
+    return firstNamed(languages(), language, &LanguageEntry::language);
 }
 
 const ScriptEntry *findScript(const QString &script)
 {
-    return findNamed(scripts(), script, [](const ScriptEntry &row) { return row.script; });
+    return firstNamed(scripts(), script, &ScriptEntry::script);
 }
 
 } // namespace Catalogue

@@ -1,10 +1,10 @@
 #include "TextPages.h"
 
-#include "forms/Glyphs.h"
+#include "script/Glyphs.h"
 
 using namespace Qt::StringLiterals;
 
-// The Hindi page. Its texts are glyph codes of the Devanagari font KDEV01__,
+// The Hindi page. Its texts are glyph codes of the legacy Devanagari font,
 // which the window sets on the text labels; the keying examples are Latin.
 const TextPage &hindiPage()
 {

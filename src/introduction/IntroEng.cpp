@@ -5,7 +5,7 @@
 #include "IntroductionHost.h"
 #include "TextPages.h"
 #include "base/Twips.h"
-#include "edition/IntroA.h"
+#include "edition/CentreWindow.h"
 #include "forms/FormBuilder.h"
 #include "forms/FormButton.h"
 #include "forms/FormControls.h"
@@ -16,15 +16,42 @@
 
 #include <QKeyEvent>
 
-
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The window opens this far below the centre of the screen, so that the
+// launcher's title bar stays in sight above it.
+constexpr int BelowCentreTwips = 420;
+
+// Command3D4 to Command3D10, subject 1 to 7.
+QString subjectButtonName(int subject)
+{
+    return u"Command3D"_s + QString::number(subject + 3);
+}
+
+QString pageLabelName(int number)
+{
+    return u"Label"_s + QString::number(number);
+}
+
+} // namespace
 
 IntroEng::IntroEng(Platform &platform, IntroductionHost &host, QWidget *parent)
     : QDialog(parent)
     , platform_(platform)
     , host_(host)
     , controls_(FormBuilder::build(introEngDesign(), *this, platform.scriptFonts()))
+    , restartButton_(controls_->named<FormButton>(u"Command3D1"_s))
+    , closeButton_(controls_->named<FormButton>(u"Command3D3"_s))
+    , shownInBox_(controls_->named<FormLabel>(u"Label22"_s, 0))
+    , shownAboutBox_(controls_->named<FormLabel>(u"Label23"_s, 0))
+    , subjectHeading_(controls_->named<FormLabel>(u"Label24"_s))
 {
+    for (int subject = 1; subject <= SubjectCount; ++subject)
+        subjectButtons_[std::size_t(subject - 1)] = &controls_->named<FormButton>(subjectButtonName(subject));
+    for (int number = FirstPageLabel; number <= LastPageLabel; ++number)
+        pageLabels_[std::size_t(number - FirstPageLabel)] = &controls_->named<FormLabel>(pageLabelName(number));
     connectHandlers();
 }
 
@@ -32,38 +59,35 @@ IntroEng::~IntroEng() = default;
 
 void IntroEng::connectHandlers()
 {
-    const std::span<const QString> subjects = Catalogue::subjectButtons();
-    for (std::size_t i = 0; i < subjects.size(); ++i) {
-        const int subject = int(i) + 1;
-        connect(controls_->button(subjects[i]), &FormButton::clicked, this, [this, subject] {
-            subjectButtonClick(subject);
+    for (int subject = 1; subject <= SubjectCount; ++subject)
+        connect(subjectButtons_[std::size_t(subject - 1)], &FormButton::clicked, this, [this, subject] {
+            showSubject(subject);
         });
-    }
-    connect(controls_->button(u"Command3D1"_s), &FormButton::clicked, this, &IntroEng::Command3D1Click);
-    connect(controls_->button(u"Command3D3"_s), &FormButton::clicked, this, &IntroEng::Command3D3Click);
+    connect(&restartButton_, &FormButton::clicked, this, &IntroEng::Command3D1Click);
+    connect(&closeButton_, &FormButton::clicked, this, &IntroEng::Command3D3Click);
     // Command3D2, "&Go To Word Processor", stays hidden and has no handler.
 }
 
 FormLabel &IntroEng::pageLabel(int number) const
 {
-    return *controls_->label(u"Label"_s + QString::number(number));
+    return *pageLabels_.at(std::size_t(number - FirstPageLabel));
 }
 
 void IntroEng::load()
 {
     IntroA::CentreWindow(*this, platform_);
-    move(x(), y() + Twips::toPixels(420));
+    move(x(), y() + Twips::toPixels(BelowCentreTwips));
 
     InfoLanguage_ = host_.takeLanguageCaption();
-    controls_->label(u"Label22"_s, 0)->setCaption(InfoLanguage_);
+    shownInBox_.setCaption(InfoLanguage_);
 
     ScriptName_ = host_.takeScriptCaption();
-    controls_->label(u"Label23"_s, 0)->setCaption(ScriptName_);
+    shownAboutBox_.setCaption(ScriptName_);
 
     setWindowTitle(u"Korvani Introduction About "_s + ScriptName_);
 
-    for (int number = FirstPageLabel; number <= LastPageLabel; ++number)
-        pageLabel(number).setCaption(QString());
+    for (FormLabel *label : pageLabels_)
+        label->setCaption(QString());
 
     applyLanguageCatalogue();
     applyScriptCatalogue();
@@ -84,24 +108,23 @@ void IntroEng::applyLanguageCatalogue()
     const Catalogue::LanguageEntry *entry = Catalogue::findLanguage(InfoLanguage_);
     if (!entry)
         return;
-    for (const QString &name : Catalogue::languageFontControls()) {
-        // The text labels carry running text; the buttons and their heading short captions.
-        const bool text = name.startsWith(u"Label"_s) && isTextLabel(name.mid(5).toInt());
-        setFontFace(*controls_->control(name), entry->fontFace, text ? ScriptFaces::Role::Text : ScriptFaces::Role::Button);
-    }
+    // The buttons and their heading carry short captions, the text labels running text.
+    for (FormButton *button : subjectButtons_)
+        setFontFace(*button, entry->fontFace, ScriptFaces::Role::Button);
+    setFontFace(subjectHeading_, entry->fontFace, ScriptFaces::Role::Button);
+    for (const int number : TextLabels)
+        setFontFace(pageLabel(number), entry->fontFace, ScriptFaces::Role::Text);
     // Unicode captions speak for themselves; others by their English names.
     const auto spoken = [](const QWidget &control, const QString &shown, const QString &english) {
         return ScriptFaces::showsUnicode(control) ? shown : english;
     };
-    const std::span<const QString> subjects = Catalogue::subjectButtons();
-    for (std::size_t i = 0; i < subjects.size(); ++i) {
-        FormButton &button = *controls_->button(subjects[i]);
+    for (std::size_t i = 0; i < subjectButtons_.size(); ++i) {
+        FormButton &button = *subjectButtons_[i];
         button.setText(ScriptFaces::shownForm(button, entry->subjectCaptions[i]));
         button.setAccessibleName(spoken(button, button.text(), Catalogue::spokenSubjects()[i]));
     }
-    FormLabel &heading = *controls_->label(u"Label24"_s);
-    heading.setCaption(ScriptFaces::shownForm(heading, entry->heading));
-    heading.setAccessibleName(spoken(heading, heading.caption(), Catalogue::spokenHeading()));
+    subjectHeading_.setCaption(ScriptFaces::shownForm(subjectHeading_, entry->heading));
+    subjectHeading_.setAccessibleName(spoken(subjectHeading_, subjectHeading_.caption(), Catalogue::spokenHeading()));
 }
 
 void IntroEng::applyScriptCatalogue()
@@ -109,11 +132,11 @@ void IntroEng::applyScriptCatalogue()
     const Catalogue::ScriptEntry *entry = Catalogue::findScript(ScriptName_);
     if (!entry)
         return;
-    for (const QString &name : Catalogue::sampleLabels())
-        setFontFace(*controls_->control(name), entry->fontFace, ScriptFaces::Role::Sample);
+    for (const int number : SampleLabels)
+        ScriptFaces::setFace(pageLabel(number), entry->font, ScriptFaces::Role::Sample, platform_.scriptFonts());
 }
 
-void IntroEng::subjectButtonClick(int subject)
+void IntroEng::showSubject(int subject)
 {
     SubjectNumber_ = subject;
     ShowSubjectPage();
@@ -121,29 +144,12 @@ void IntroEng::subjectButtonClick(int subject)
 
 void IntroEng::ShowSubjectPage()
 {
-    // Tried in order, first exact match only; the text page always runs
-    // before the samples, whose captions are the ones that remain.
-    struct Procedure {
-        QString name;
-        void (IntroEng::*show)();
-    };
-    static const std::array<Procedure, 3> textProcedures{{
-        {u"English"_s, &IntroEng::ShowEnglishTexts},
-        {u"Hindi"_s, &IntroEng::ShowHindiTexts},
-        {u"Bengali"_s, &IntroEng::ShowBengaliTexts},
-    }};
-    static const std::array<Procedure, 4> sampleProcedures{{
-        {u"Devanagari"_s, &IntroEng::ShowDevanagariSamples},
-        {u"Bengali"_s, &IntroEng::ShowBengaliSamples},
-        {u"Gujarati"_s, &IntroEng::ShowGujaratiSamples},
-        {u"Gurumukhi"_s, &IntroEng::ShowGurumukhiSamples},
-    }};
-    const auto nameOf = [](const Procedure &procedure) { return procedure.name; };
-
-    if (const Procedure *text = Catalogue::findNamed(std::span<const Procedure>(textProcedures), InfoLanguage_, nameOf))
-        (this->*text->show)();
-    if (const Procedure *samples = Catalogue::findNamed(std::span<const Procedure>(sampleProcedures), ScriptName_, nameOf))
-        (this->*samples->show)();
+    // The text page always runs before the samples, whose captions are the
+    // ones that remain.
+    if (const Catalogue::LanguageEntry *language = Catalogue::findLanguage(InfoLanguage_))
+        showTexts(language->textPage());
+    if (const Catalogue::ScriptEntry *script = Catalogue::findScript(ScriptName_))
+        showSamples(script->font);
 }
 
 void IntroEng::assign(const std::vector<LabelCaption> &captions)
@@ -174,50 +180,20 @@ void IntroEng::showTexts(const TextPage &page)
     assign(captions);
 }
 
-void IntroEng::ShowEnglishTexts()
-{
-    showTexts(englishPage());
-}
-
-void IntroEng::ShowHindiTexts()
-{
-    showTexts(hindiPage());
-}
-
-void IntroEng::ShowBengaliTexts()
-{
-    showTexts(bengaliPage());
-}
-
-void IntroEng::showSamples(SampleScript script)
+void IntroEng::showSamples(LegacyFont script)
 {
     assign(sampleCaptions(script, SubjectNumber_));
 }
 
-void IntroEng::ShowDevanagariSamples()
+void IntroEng::restartIntroduction()
 {
-    showSamples(SampleScript::Devanagari);
-}
-
-void IntroEng::ShowBengaliSamples()
-{
-    showSamples(SampleScript::Bengali);
-}
-
-void IntroEng::ShowGujaratiSamples()
-{
-    showSamples(SampleScript::Gujarati);
-}
-
-void IntroEng::ShowGurumukhiSamples()
-{
-    showSamples(SampleScript::Gurumukhi);
+    close();
+    host_.showRestartState();
 }
 
 void IntroEng::Command3D1Click()
 {
-    close();
-    host_.showRestartState();
+    restartIntroduction();
 }
 
 void IntroEng::Command3D3Click()

@@ -5,8 +5,9 @@
 
 #include <QDialog>
 
-#include <span>
+#include <array>
 
+class FormButton;
 class FormControls;
 class FormLabel;
 class IntroductionHost;
@@ -20,11 +21,12 @@ struct TextPage;
 // Its load step takes over the chosen information language and script from
 // its host's summary labels (emptying them) and applies the catalogue:
 // fonts and subject captions for the language, the sample font for the
-// script. Each subject button then draws a page into Label8 to Label21: the
-// text page of the language first (englishPage(), hindiPage(), bengaliPage()),
-// then the sample panel of the script (sampleRows()). Which labels each of the
-// two writes is fixed per subject (textPageLabels()), so a new page never
-// leaves a caption of the previous one behind.
+// script (the Catalogue). Each subject button then draws a page into the page
+// labels Label8 to Label21: the text page of the language first
+// (englishPage(), hindiPage(), bengaliPage()), then the sample panel of the
+// script (sampleRows()). Which labels each of the two writes is fixed per
+// subject (textPageLabels()), so a new page never leaves a caption of the
+// previous one behind.
 class IntroEng final : public QDialog
 {
     Q_OBJECT
@@ -63,24 +65,24 @@ private:
     void applyScriptCatalogue();
     void assign(const std::vector<LabelCaption> &captions);
 
-    void subjectButtonClick(int subject);
+    void showSubject(int subject);
+    void showTexts(const TextPage &page);
+    void showSamples(LegacyFont script);
+    void restartIntroduction();
+
     void Command3D1Click();
     void Command3D3Click();
-
-    void ShowEnglishTexts();
-    void ShowHindiTexts();
-    void ShowBengaliTexts();
-    void showTexts(const TextPage &page);
-
-    void ShowDevanagariSamples();
-    void ShowBengaliSamples();
-    void ShowGujaratiSamples();
-    void ShowGurumukhiSamples();
-    void showSamples(SampleScript script);
 
     Platform &platform_;
     IntroductionHost &host_;
     FormControls *controls_;
+    std::array<FormButton *, SubjectCount> subjectButtons_;
+    FormButton &restartButton_;
+    FormButton &closeButton_;
+    FormLabel &shownInBox_;
+    FormLabel &shownAboutBox_;
+    FormLabel &subjectHeading_;
+    std::array<FormLabel *, LastPageLabel - FirstPageLabel + 1> pageLabels_;
     int SubjectNumber_ = 0;
     QString InfoLanguage_;
     QString ScriptName_;

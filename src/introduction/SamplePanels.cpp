@@ -1,6 +1,6 @@
 #include "SamplePanels.h"
 
-#include "forms/Glyphs.h"
+#include "script/Glyphs.h"
 
 using namespace Qt::StringLiterals;
 
@@ -19,7 +19,7 @@ std::array<ScriptText, 4> samples(const QString &devanagari, const QString &beng
 
 std::span<const SampleRow> sampleRows()
 {
-    // Glyph codes of KDEV01__, KBENGAL3, KGUJ01__ and KGUR01__. Leading and
+    // Glyph codes of the four legacy script fonts. Leading and
     // trailing blanks (code 20) belong to the samples.
     static const std::array<SampleRow, 16> rows{{
         // subject, label, {Devanagari, Bengali, Gujarati, Gurumukhi}
@@ -45,7 +45,7 @@ std::span<const SampleRow> sampleRows()
     return rows;
 }
 
-std::vector<LabelCaption> sampleCaptions(SampleScript script, int subject)
+std::vector<LabelCaption> sampleCaptions(LegacyFont script, int subject)
 {
     std::vector<LabelCaption> captions;
     for (const SampleRow &row : sampleRows())

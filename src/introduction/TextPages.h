@@ -1,9 +1,10 @@
 #pragma once
 
-#include "forms/ScriptText.h"
+#include "script/ScriptText.h"
 
 #include <QString>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <span>
@@ -45,11 +46,15 @@ inline constexpr int FirstPageLabel = 8;
 inline constexpr int LastPageLabel = 21;
 inline constexpr int SubjectCount = 7;
 
-// The three text labels, which carry the explanations in the information
-// language's font; the other page labels are keying examples and samples.
+// The three text labels carry the explanations in the information language's
+// font, the six sample labels the samples in the script's font; the other
+// page labels are keying examples.
+inline constexpr std::array<int, 3> TextLabels{8, 13, 15};
+inline constexpr std::array<int, 6> SampleLabels{10, 12, 14, 17, 19, 21};
+
 constexpr bool isTextLabel(int label)
 {
-    return label == 8 || label == 13 || label == 15;
+    return std::ranges::find(TextLabels, label) != TextLabels.end();
 }
 
 // The page labels that every text page owns on a subject (writes or clears),

@@ -3,6 +3,7 @@
 #include "IntroPixDesign.h"
 #include "VersionRecord.h"
 #include "about/AbKorInt.h"
+#include "edition/CentreWindow.h"
 #include "edition/IntroA.h"
 #include "forms/FormBuilder.h"
 #include "forms/FormButton.h"
@@ -16,33 +17,16 @@
 #include <QCloseEvent>
 #include <QMouseEvent>
 
-#include <array>
-
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// The script columns. In the language stage a column's button, and its header
-// where it has one, chooses the information language its script is read in;
-// once a language is chosen the button chooses the script.
-struct ScriptColumn {
-    QString button;
-    QString header;
-    QString language;
-    QString script;
-};
-
-const std::array<ScriptColumn, 5> &scriptColumns()
-{
-    static const std::array<ScriptColumn, 5> columns{{
-        {u"Command3D2"_s, u"Label2"_s, u"Hindi"_s, u"Devanagari"_s},
-        {u"Command3D3"_s, {}, u"Hindi"_s, u"Devanagari"_s},
-        {u"Command3D5"_s, u"Label3"_s, u"Bengali"_s, u"Bengali"_s},
-        {u"Command3D6"_s, u"Label4"_s, u"Hindi"_s, u"Gujarati"_s},
-        {u"Command3D7"_s, u"Label5"_s, u"Hindi"_s, u"Gurumukhi"_s},
-    }};
-    return columns;
-}
+// The timed sequence after start-up, in seconds since StartTime: the second
+// logo frame shows between the first two marks, and past the last the
+// program ends.
+constexpr float SecondFrameFrom = 2.0f;
+constexpr float SecondFrameUntil = 4.0f;
+constexpr float EndAfter = 10.0f;
 
 QString takeCaption(FormLabel &summary)
 {
@@ -57,60 +41,79 @@ IntroPix::IntroPix(Platform &platform, QWidget *parent)
     : QWidget(parent)
     , platform_(platform)
     , controls_(FormBuilder::build(introPixDesign(), *this, platform.scriptFonts()))
+    , englishButton_(controls_->named<FormButton>(u"Command3D1"_s))
+    , hindiButton_(controls_->named<FormButton>(u"Command3D2"_s))
+    , nepaliButton_(controls_->named<FormButton>(u"Command3D3"_s))
+    , marathiButton_(controls_->named<FormButton>(u"Command3D4"_s))
+    , sanskritButton_(controls_->named<FormButton>(u"Command3D14"_s))
+    , bengaliButton_(controls_->named<FormButton>(u"Command3D5"_s))
+    , gujaratiButton_(controls_->named<FormButton>(u"Command3D6"_s))
+    , punjabiButton_(controls_->named<FormButton>(u"Command3D7"_s))
+    , startButton_(controls_->named<FormButton>(u"Command3D9"_s))
+    , reselectButton_(controls_->named<FormButton>(u"Command3D11"_s))
+    , showButton_(controls_->named<FormButton>(u"Command3D12"_s))
+    , closeButton_(controls_->named<FormButton>(u"Command3D13"_s, 0))
+    , aboutButton_(controls_->named<FormButton>(u"Command3D13"_s, 1))
+    , englishHeader_(controls_->named<FormLabel>(u"Label1"_s))
+    , devanagariHeader_(controls_->named<FormLabel>(u"Label2"_s))
+    , bengaliHeader_(controls_->named<FormLabel>(u"Label3"_s))
+    , gujaratiHeader_(controls_->named<FormLabel>(u"Label4"_s))
+    , gurumukhiHeader_(controls_->named<FormLabel>(u"Label5"_s))
+    , languagePrompt_(controls_->named<FormLabel>(u"Label6"_s))
+    , scriptPrompt_(controls_->named<FormLabel>(u"Label7"_s))
+    , summaryBox_(controls_->named<FormLabel>(u"Label8"_s))
+    , languageBox_(controls_->named<FormLabel>(u"Label9"_s))
+    , scriptBox_(controls_->named<FormLabel>(u"Label10"_s))
+    , editionLine_(controls_->named<FormLabel>(u"Label11"_s))
+    , firstFrame_(controls_->named<FormPicture>(u"Picture1"_s, 0))
+    , secondFrame_(controls_->named<FormPicture>(u"Picture2"_s, 1))
+    , startupTimer_(controls_->namedTimer(u"Timer1"_s))
+    , scriptColumns_{{
+          {&hindiButton_, &devanagariHeader_, u"Hindi"_s, u"Devanagari"_s},
+          {&nepaliButton_, nullptr, u"Hindi"_s, u"Devanagari"_s},
+          {&bengaliButton_, &bengaliHeader_, u"Bengali"_s, u"Bengali"_s},
+          {&gujaratiButton_, &gujaratiHeader_, u"Hindi"_s, u"Gujarati"_s},
+          {&punjabiButton_, &gurumukhiHeader_, u"Hindi"_s, u"Gurumukhi"_s},
+      }}
 {
     connectHandlers();
 }
 
 IntroPix::~IntroPix() = default;
 
-FormLabel &IntroPix::label(const QString &name) const
-{
-    return *controls_->label(name);
-}
-
-FormButton &IntroPix::button(const QString &name, int index) const
-{
-    return *controls_->button(name, index);
-}
-
 void IntroPix::connectHandlers()
 {
-    const auto onClick = [this](const QString &name, void (IntroPix::*handler)()) {
-        connect(&button(name), &FormButton::clicked, this, handler);
-    };
-    onClick(u"Command3D1"_s, &IntroPix::Command3D1Click);
-    onClick(u"Command3D4"_s, &IntroPix::Command3D4Click);
-    onClick(u"Command3D9"_s, &IntroPix::Command3D9Click);
-    onClick(u"Command3D11"_s, &IntroPix::Command3D11Click);
-    onClick(u"Command3D12"_s, &IntroPix::Command3D12Click);
-    onClick(u"Command3D14"_s, &IntroPix::Command3D14Click);
-    for (const int index : {0, 1})
-        connect(&button(u"Command3D13"_s, index), &FormButton::clicked, this, [this, index] { Command3D13Click(index); });
+    connect(&englishButton_, &FormButton::clicked, this, &IntroPix::Command3D1Click);
+    connect(&marathiButton_, &FormButton::clicked, this, &IntroPix::Command3D4Click);
+    connect(&startButton_, &FormButton::clicked, this, &IntroPix::Command3D9Click);
+    connect(&reselectButton_, &FormButton::clicked, this, &IntroPix::Command3D11Click);
+    connect(&showButton_, &FormButton::clicked, this, &IntroPix::Command3D12Click);
+    connect(&sanskritButton_, &FormButton::clicked, this, &IntroPix::Command3D14Click);
+    connect(&closeButton_, &FormButton::clicked, this, [this] { Command3D13Click(0); });
+    connect(&aboutButton_, &FormButton::clicked, this, [this] { Command3D13Click(1); });
 
     // Column headers act like the first button of their column, in the
     // language stage only.
-    const auto onHeaderClick = [this](const QString &name, const QString &language) {
-        connect(&label(name), &FormLabel::clicked, this, [this, language] { headerClick(language); });
+    const auto onHeaderClick = [this](FormLabel &header, const QString &language) {
+        connect(&header, &FormLabel::clicked, this, [this, language] { chooseLanguageByHeader(language); });
     };
-    onHeaderClick(u"Label1"_s, u"English"_s);
-    for (const ScriptColumn &column : scriptColumns()) {
-        connect(&button(column.button), &FormButton::clicked, this, [this, &column] {
+    onHeaderClick(englishHeader_, u"English"_s);
+    for (const ScriptColumn &column : scriptColumns_) {
+        connect(column.button, &FormButton::clicked, this, [this, &column] {
             chooseLanguageOrScript(column.language, column.script);
         });
-        if (!column.header.isEmpty())
-            onHeaderClick(column.header, column.language);
+        if (column.header)
+            onHeaderClick(*column.header, column.language);
     }
 
     // The logo swap: the summary box brings back the first frame, the main
     // buttons and the edition line the second.
-    connect(&label(u"Label8"_s), &FormLabel::mouseMoved, this, &IntroPix::showFirstFrame);
-    connect(&label(u"Label11"_s), &FormLabel::mouseMoved, this, &IntroPix::showSecondFrame);
-    connect(&button(u"Command3D9"_s), &FormButton::mouseMoved, this, &IntroPix::showSecondFrame);
-    connect(&button(u"Command3D12"_s), &FormButton::mouseMoved, this, &IntroPix::showSecondFrame);
-    connect(&button(u"Command3D13"_s, 0), &FormButton::mouseMoved, this, &IntroPix::showSecondFrame);
-    connect(&button(u"Command3D13"_s, 1), &FormButton::mouseMoved, this, &IntroPix::showSecondFrame);
+    connect(&summaryBox_, &FormLabel::mouseMoved, this, &IntroPix::showFirstFrame);
+    connect(&editionLine_, &FormLabel::mouseMoved, this, &IntroPix::showSecondFrame);
+    for (FormButton *button : {&startButton_, &showButton_, &closeButton_, &aboutButton_})
+        connect(button, &FormButton::mouseMoved, this, &IntroPix::showSecondFrame);
 
-    connect(controls_->timer(u"Timer1"_s), &FormTimer::timeout, this, &IntroPix::Timer1Timer);
+    connect(&startupTimer_, &FormTimer::timeout, this, &IntroPix::Timer1Timer);
 }
 
 QString IntroPix::contributionNotice() const
@@ -137,13 +140,13 @@ bool IntroPix::load()
 
     IntroA::CentreWindow(*this, platform_);
 
-    controls_->picture(u"Picture2"_s, 1)->hide();
-    controls_->picture(u"Picture1"_s, 0)->show();
+    secondFrame_.hide();
+    firstFrame_.show();
 
-    IntroA::SetEdition();
-    label(u"Label11"_s).setCaption(IntroA::EditionName.mid(1, IntroA::EditionName.size() - 2));
+    edition_ = IntroA::SetEdition();
+    editionLine_.setCaption(edition_.shownName());
 
-    controls_->timer(u"Timer1"_s)->setEnabled(false);
+    startupTimer_.setEnabled(false);
     StartTime_ = platform_.secondsSinceMidnight();
 
     platform_.tell(contributionNotice(), QString::fromUtf16(VersionRecord::Title));
@@ -152,66 +155,72 @@ bool IntroPix::load()
 
 void IntroPix::showFirstFrame()
 {
-    controls_->picture(u"Picture1"_s, 0)->show();
-    controls_->picture(u"Picture2"_s, 1)->hide();
+    firstFrame_.show();
+    secondFrame_.hide();
 }
 
 void IntroPix::showSecondFrame()
 {
-    controls_->picture(u"Picture1"_s, 0)->hide();
-    controls_->picture(u"Picture2"_s, 1)->show();
+    firstFrame_.hide();
+    secondFrame_.show();
 }
 
 void IntroPix::ShowLanguageChoice()
 {
     showSecondFrame();
-    button(u"Command3D9"_s).hide();
-    for (const auto &name : {u"Label1"_s, u"Label2"_s, u"Label3"_s, u"Label4"_s, u"Label5"_s, u"Label6"_s})
-        label(name).show();
+    startButton_.hide();
+    for (FormLabel *label : {&englishHeader_, &devanagariHeader_, &bengaliHeader_, &gujaratiHeader_,
+                             &gurumukhiHeader_, &languagePrompt_})
+        label->show();
     // The script prompt lies in front of the language prompt: whenever the
     // language stage opens, the language prompt must be the one seen.
-    label(u"Label7"_s).hide();
-    button(u"Command3D1"_s).show();
-    button(u"Command3D11"_s).hide();
-    button(u"Command3D12"_s).show();
+    scriptPrompt_.hide();
+    englishButton_.show();
+    reselectButton_.hide();
+    showButton_.show();
     SetCmdBtns();
     InfoLanguage_ = QString(u""_s);
     ScriptName_ = QString(u""_s);
-    for (const auto &name : {u"Label8"_s, u"Label9"_s, u"Label10"_s})
-        label(name).show();
+    for (FormLabel *label : {&summaryBox_, &languageBox_, &scriptBox_})
+        label->show();
 }
 
 void IntroPix::SetCmdBtns()
 {
-    button(u"Command3D5"_s).setVisible(IntroA::HasBengali == 1);
-    for (const auto &name : {u"Command3D2"_s, u"Command3D3"_s, u"Command3D4"_s, u"Command3D14"_s})
-        button(name).setVisible(IntroA::HasDevanagari == 1);
-    button(u"Command3D6"_s).setVisible(IntroA::HasGujarati == 1);
-    button(u"Command3D7"_s).setVisible(IntroA::HasGurumukhi == 1);
-    button(u"Command3D9"_s).setVisible(IntroA::AnyScriptOffered());
+    showOfferedScripts();
+}
+
+void IntroPix::showOfferedScripts()
+{
+    bengaliButton_.setVisible(edition_.offersBengali());
+    for (FormButton *button : {&hindiButton_, &nepaliButton_, &marathiButton_, &sanskritButton_})
+        button->setVisible(edition_.offersDevanagari());
+    gujaratiButton_.setVisible(edition_.offersGujarati());
+    punjabiButton_.setVisible(edition_.offersGurumukhi());
+    startButton_.setVisible(edition_.offersAnyScript());
 }
 
 void IntroPix::ShowScriptChoice()
 {
-    button(u"Command3D1"_s).hide();
-    label(u"Label1"_s).hide();
-    label(u"Label6"_s).hide();
-    label(u"Label7"_s).show();
-    button(u"Command3D4"_s).show();
-    button(u"Command3D14"_s).show();
-    label(u"Label9"_s).setCaption(InfoLanguage_);
-    button(u"Command3D11"_s).show();
+    englishButton_.hide();
+    englishHeader_.hide();
+    languagePrompt_.hide();
+    scriptPrompt_.show();
+    marathiButton_.show();
+    sanskritButton_.show();
+    languageBox_.setCaption(InfoLanguage_);
+    reselectButton_.show();
 }
 
 void IntroPix::ShowChosenScript()
 {
-    label(u"Label7"_s).hide();
-    label(u"Label10"_s).setCaption(ScriptName_);
-    for (const auto &name : {u"Label2"_s, u"Label3"_s, u"Label4"_s, u"Label5"_s})
-        label(name).hide();
-    for (const auto &name : {u"Command3D2"_s, u"Command3D3"_s, u"Command3D4"_s, u"Command3D5"_s, u"Command3D6"_s,
-                             u"Command3D7"_s, u"Command3D14"_s})
-        button(name).hide();
+    scriptPrompt_.hide();
+    scriptBox_.setCaption(ScriptName_);
+    for (FormLabel *header : {&devanagariHeader_, &bengaliHeader_, &gujaratiHeader_, &gurumukhiHeader_})
+        header->hide();
+    for (FormButton *button : {&hindiButton_, &nepaliButton_, &marathiButton_, &bengaliButton_, &gujaratiButton_,
+                               &punjabiButton_, &sanskritButton_})
+        button->hide();
 }
 
 void IntroPix::chooseLanguage(const QString &language)
@@ -234,6 +243,56 @@ void IntroPix::chooseLanguageOrScript(const QString &language, const QString &sc
         chooseScript(script);
 }
 
+void IntroPix::chooseLanguageByHeader(const QString &language)
+{
+    if (InfoLanguage_.isEmpty())
+        chooseLanguage(language);
+}
+
+// "Start Introduction": the language stage, with empty summary boxes.
+void IntroPix::startIntroduction()
+{
+    languageBox_.setCaption(QString());
+    scriptBox_.setCaption(QString());
+    ShowLanguageChoice();
+}
+
+// "Reselect?": back to the language stage from wherever the choice stands.
+void IntroPix::startChoiceAgain()
+{
+    ShowLanguageChoice();
+    // The edition's buttons are back; the Marathi button belongs to the
+    // script stage only.
+    marathiButton_.hide();
+    languageBox_.setCaption(QString());
+    scriptBox_.setCaption(QString());
+}
+
+// "Show": the introduction window, modal, for a complete choice only.
+void IntroPix::showIntroduction()
+{
+    if (InfoLanguage_.isEmpty() || ScriptName_.isEmpty())
+        return;
+    ShowLanguageChoice();
+    IntroEng introduction(platform_, *this, this);
+    introduction.load();
+    introduction.exec();
+}
+
+void IntroPix::showAbout()
+{
+    AbKorInt about(platform_, edition_, this);
+    about.load();
+    about.exec();
+}
+
+void IntroPix::closeLauncher()
+{
+    secondFrame_.hide();
+    firstFrame_.hide();
+    close();
+}
+
 void IntroPix::Command3D1Click()
 {
     chooseLanguage(u"English"_s);
@@ -249,83 +308,61 @@ void IntroPix::Command3D14Click()
     chooseScript(u"Devanagari"_s);
 }
 
-void IntroPix::headerClick(const QString &language)
-{
-    if (InfoLanguage_.isEmpty())
-        chooseLanguage(language);
-}
-
 void IntroPix::Command3D9Click()
 {
-    label(u"Label9"_s).setCaption(QString());
-    label(u"Label10"_s).setCaption(QString());
-    ShowLanguageChoice();
+    startIntroduction();
 }
 
 void IntroPix::Command3D11Click()
 {
-    InfoLanguage_ = QString(u""_s);
-    ScriptName_ = QString(u""_s);
-    ShowLanguageChoice();
-    label(u"Label7"_s).hide();
-    label(u"Label6"_s).show();
-    label(u"Label1"_s).show();
-    button(u"Command3D1"_s).show();
-    button(u"Command3D4"_s).hide();
-    label(u"Label9"_s).setCaption(QString());
-    label(u"Label10"_s).setCaption(QString());
+    startChoiceAgain();
 }
 
 void IntroPix::Command3D12Click()
 {
-    if (InfoLanguage_.isEmpty() || ScriptName_.isEmpty())
-        return;
-    ShowLanguageChoice();
-    IntroEng introduction(platform_, *this, this);
-    introduction.load();
-    introduction.exec();
+    showIntroduction();
 }
 
 void IntroPix::Command3D13Click(int index)
 {
-    if (index == 0) {
-        controls_->picture(u"Picture2"_s, 1)->hide();
-        controls_->picture(u"Picture1"_s, 0)->hide();
-        close();
-    } else if (index == 1) {
-        AbKorInt about(platform_, this);
-        about.load();
-        about.exec();
-    }
+    if (index == 0)
+        closeLauncher();
+    else if (index == 1)
+        showAbout();
 }
 
 QString IntroPix::takeLanguageCaption()
 {
-    return takeCaption(label(u"Label9"_s));
+    return takeCaption(languageBox_);
 }
 
 QString IntroPix::takeScriptCaption()
 {
-    return takeCaption(label(u"Label10"_s));
+    return takeCaption(scriptBox_);
 }
 
 // What "Restart Introduction" leaves behind: the second logo frame shown.
 void IntroPix::showRestartState()
 {
-    controls_->picture(u"Picture2"_s, 1)->show();
+    secondFrame_.show();
 }
 
 void IntroPix::Timer1Timer()
 {
+    startupTick();
+}
+
+void IntroPix::startupTick()
+{
     // The clock is read afresh for every comparison, and both bounds of the
     // first test are evaluated, as the timed sequence was always written.
     const auto elapsed = [this] { return platform_.secondsSinceMidnight() - StartTime_; };
-    const bool afterTwo = elapsed() > 2.0f;
-    const bool beforeFour = elapsed() < 4.0f;
-    if (afterTwo && beforeFour) {
+    const bool afterStart = elapsed() > SecondFrameFrom;
+    const bool beforeEnd = elapsed() < SecondFrameUntil;
+    if (afterStart && beforeEnd) {
         showSecondFrame();
-    } else if (elapsed() > 10.0f) {
-        controls_->timer(u"Timer1"_s)->setEnabled(false);
+    } else if (elapsed() > EndAfter) {
+        startupTimer_.setEnabled(false);
         platform_.terminateNow();
     }
 }

@@ -1,13 +1,18 @@
 #pragma once
 
+#include "edition/IntroA.h"
 #include "introduction/IntroductionHost.h"
 
 #include <QString>
 #include <QWidget>
 
+#include <array>
+
 class FormButton;
 class FormControls;
 class FormLabel;
+class FormPicture;
+class FormTimer;
 class Platform;
 
 // The launcher window: the program's start window.
@@ -16,9 +21,8 @@ class Platform;
 // centring, first logo frame, edition settings, contribution notice). It then
 // leads the user through a two-stage choice, an information language and then
 // a script, which it hands to the introduction window through the captions of
-// its summary labels Label9 and Label10 (it is that window's IntroductionHost).
-// Pointer movement swaps its two logo frames. Closing it ends the process at
-// once.
+// its summary boxes (it is that window's IntroductionHost). Pointer movement
+// swaps its two logo frames. Closing it ends the process at once.
 class IntroPix final : public QWidget, public IntroductionHost
 {
     Q_OBJECT
@@ -35,6 +39,12 @@ public:
     const FormControls &controls() const { return *controls_; }
     FormControls &controls() { return *controls_; }
 
+    // The edition that start-up made; before it, an edition without scripts.
+    const IntroA::Edition &edition() const { return edition_; }
+    // Another edition, as other packagings of the program make; SetCmdBtns
+    // shows its scripts.
+    void setEdition(const IntroA::Edition &edition) { edition_ = edition; }
+
     // Shows or hides the script buttons according to the edition settings.
     void SetCmdBtns();
 
@@ -50,23 +60,44 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
+    // A column of script buttons under its header. In the language stage its
+    // button, and its header where it has one, chooses the information
+    // language its script is read in; once a language is chosen the button
+    // chooses the script.
+    struct ScriptColumn {
+        FormButton *button;
+        FormLabel *header; // none for the second Devanagari button
+        QString language;
+        QString script;
+    };
+
     QString takeLanguageCaption() override;
     QString takeScriptCaption() override;
     void showRestartState() override;
 
     void connectHandlers();
-    FormLabel &label(const QString &name) const;
-    FormButton &button(const QString &name, int index = -1) const;
+    QString contributionNotice() const;
 
+    // What the user meets, stage by stage.
     void ShowLanguageChoice();
     void ShowScriptChoice();
     void ShowChosenScript();
+    void showOfferedScripts();
     void showFirstFrame();
     void showSecondFrame();
+
     void chooseLanguage(const QString &language);
     void chooseScript(const QString &script);
     void chooseLanguageOrScript(const QString &language, const QString &script);
+    void chooseLanguageByHeader(const QString &language);
+    void startIntroduction();
+    void startChoiceAgain();
+    void showIntroduction();
+    void showAbout();
+    void closeLauncher();
+    void startupTick();
 
+    // The handlers of the design's buttons.
     void Command3D1Click();
     void Command3D4Click();
     void Command3D9Click();
@@ -74,12 +105,40 @@ private:
     void Command3D12Click();
     void Command3D13Click(int index);
     void Command3D14Click();
-    void headerClick(const QString &language);
-
-    QString contributionNotice() const;
 
     Platform &platform_;
     FormControls *controls_;
+
+    FormButton &englishButton_;
+    FormButton &hindiButton_;
+    FormButton &nepaliButton_;
+    FormButton &marathiButton_;
+    FormButton &sanskritButton_;
+    FormButton &bengaliButton_;
+    FormButton &gujaratiButton_;
+    FormButton &punjabiButton_;
+    FormButton &startButton_;
+    FormButton &reselectButton_;
+    FormButton &showButton_;
+    FormButton &closeButton_;
+    FormButton &aboutButton_;
+    FormLabel &englishHeader_;
+    FormLabel &devanagariHeader_;
+    FormLabel &bengaliHeader_;
+    FormLabel &gujaratiHeader_;
+    FormLabel &gurumukhiHeader_;
+    FormLabel &languagePrompt_;
+    FormLabel &scriptPrompt_;
+    FormLabel &summaryBox_;
+    FormLabel &languageBox_;
+    FormLabel &scriptBox_;
+    FormLabel &editionLine_;
+    FormPicture &firstFrame_;
+    FormPicture &secondFrame_;
+    FormTimer &startupTimer_;
+    std::array<ScriptColumn, 5> scriptColumns_;
+
+    IntroA::Edition edition_;
     QString InfoLanguage_;
     QString ScriptName_;
     float StartTime_ = 0.0f; // unset until start-up records it; counts as 0

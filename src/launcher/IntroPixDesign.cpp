@@ -1,6 +1,7 @@
 #include "IntroPixDesign.h"
 
-#include "forms/Glyphs.h"
+#include "script/Glyphs.h"
+#include "script/LegacyFonts.h"
 
 using namespace Qt::StringLiterals;
 using namespace Design;
@@ -20,6 +21,10 @@ Window makeDesign()
     const Colour paleYellow = rgb(255, 255, 128);
     const Colour yellow = rgb(255, 255, 0);
     const Colour red = rgb(255, 0, 0);
+    const QString devanagari = legacyFace(LegacyFont::Devanagari);
+    const QString bengali = legacyFace(LegacyFont::Bengali);
+    const QString gujarati = legacyFace(LegacyFont::Gujarati);
+    const QString gurumukhi = legacyFace(LegacyFont::Gurumukhi);
     const auto header = Flat | Framed | Centred;
     const LabelStyle none;
 
@@ -40,25 +45,25 @@ Window makeDesign()
         {Kind::Button, u"Command3D11"_s, -1, u"Reselect?"_s, {6730, 3240, 1420, 255}, bold975, Default, Default, none, Hidden, 25},
         {Kind::Button, u"Command3D12"_s, -1, u"&Show"_s, {8280, 1680, 1335, 1095}, bold975, Default, Default, none, Hidden, 24},
         {Kind::Button, u"Command3D10"_s, -1, u"Start &Work"_s, {8040, 5280, 1335, 615}, bold975, Default, Default, none, Hidden, 23},
-        {Kind::Button, u"Command3D14"_s, -1, glyphs("BA C9 C6 BA 45 DE F2 69 C9"), {1560, 6000, 1215, 615}, font(u"KDEV01__"_s, 18, Bold), Default, Default, none, Hidden, 22,
+        {Kind::Button, u"Command3D14"_s, -1, glyphs("BA C9 C6 BA 45 DE F2 69 C9"), {1560, 6000, 1215, 615}, font(devanagari, 18, Bold), Default, Default, none, Hidden, 22,
          {}, u"Sanskrit"_s,
          u"Chooses the Devanagari script"_s},
-        {Kind::Button, u"Command3D7"_s, -1, glyphs("61 7C 4F 73 64 76"), {5760, 3960, 1335, 615}, font(u"KGUR01__"_s, 18, Bold), Default, Default, none, Hidden, 21,
+        {Kind::Button, u"Command3D7"_s, -1, glyphs("61 7C 4F 73 64 76"), {5760, 3960, 1335, 615}, font(gurumukhi, 18, Bold), Default, Default, none, Hidden, 21,
          {}, u"Punjabi"_s,
          u"Shows the information in Hindi; once a language is chosen, chooses the Gurumukhi script"_s},
-        {Kind::Button, u"Command3D6"_s, -1, glyphs("4E C9 D6 57 F0 AD C9 6C C9 ED D2"), {4320, 3960, 1335, 615}, font(u"KGUJ01__"_s, 18, Bold), Default, Default, none, Hidden, 20,
+        {Kind::Button, u"Command3D6"_s, -1, glyphs("4E C9 D6 57 F0 AD C9 6C C9 ED D2"), {4320, 3960, 1335, 615}, font(gujarati, 18, Bold), Default, Default, none, Hidden, 20,
          {}, u"Gujarati"_s,
          u"Shows the information in Hindi; once a language is chosen, chooses the Gujarati script"_s},
-        {Kind::Button, u"Command3D5"_s, -1, glyphs("63 61 C8 AC C1"), {2880, 3960, 1335, 615}, font(u"KBENGAL3"_s, 18, Bold), Default, Default, none, Hidden, 19,
+        {Kind::Button, u"Command3D5"_s, -1, glyphs("63 61 C8 AC C1"), {2880, 3960, 1335, 615}, font(bengali, 18, Bold), Default, Default, none, Hidden, 19,
          {}, u"Bengali"_s,
          u"Shows the information in Bengali; once a language is chosen, chooses the Bengali script"_s},
-        {Kind::Button, u"Command3D4"_s, -1, glyphs("A8 C9 AE F4 C9 60 D2"), {1560, 5320, 1215, 615}, font(u"KDEV01__"_s, 18, Bold), Default, Default, none, Hidden, 6,
+        {Kind::Button, u"Command3D4"_s, -1, glyphs("A8 C9 AE F4 C9 60 D2"), {1560, 5320, 1215, 615}, font(devanagari, 18, Bold), Default, Default, none, Hidden, 6,
          {}, u"Marathi"_s,
          u"Chooses the Devanagari script"_s},
-        {Kind::Button, u"Command3D3"_s, -1, glyphs("78 C9 E4 7B C9 C9 B1 C9 D2"), {1560, 4640, 1215, 615}, font(u"KDEV01__"_s, 18, Bold), Default, Default, none, Hidden, 5,
+        {Kind::Button, u"Command3D3"_s, -1, glyphs("78 C9 E4 7B C9 C9 B1 C9 D2"), {1560, 4640, 1215, 615}, font(devanagari, 18, Bold), Default, Default, none, Hidden, 5,
          {}, u"Nepali"_s,
          u"Shows the information in Hindi; once a language is chosen, chooses the Devanagari script"_s},
-        {Kind::Button, u"Command3D2"_s, -1, glyphs("CA BD F8 78 6E D2"), {1560, 3960, 1215, 615}, font(u"KDEV01__"_s, 18, Bold), Default, Default, none, Hidden, 4,
+        {Kind::Button, u"Command3D2"_s, -1, glyphs("CA BD F8 78 6E D2"), {1560, 3960, 1215, 615}, font(devanagari, 18, Bold), Default, Default, none, Hidden, 4,
          {}, u"Hindi"_s,
          u"Shows the information in Hindi; once a language is chosen, chooses the Devanagari script"_s},
         {Kind::Button, u"Command3D1"_s, -1, u"English"_s, {120, 3960, 1215, 615}, font(MsSansSerif, 13.5, Bold), Default, Default, none, Hidden, 3},

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "base/ScriptFonts.h"
+#include "script/ScriptFonts.h"
 
+#include <QRect>
 #include <QString>
 
 // Everything the operating system decides for the program: the clock, the
@@ -18,12 +19,9 @@ public:
     // Time of day in seconds since midnight, with fractions of a second.
     virtual float secondsSinceMidnight() const = 0;
 
-    // The primary screen's place on the desktop and its size. Its origin is
-    // not (0, 0) where another monitor lies left of or above it.
-    virtual int screenLeftTwips() const = 0;
-    virtual int screenTopTwips() const = 0;
-    virtual int screenWidthTwips() const = 0;
-    virtual int screenHeightTwips() const = 0;
+    // The primary screen's place on the desktop and its size, in twips. Its
+    // origin is not (0, 0) where another monitor lies left of or above it.
+    virtual QRect screenTwips() const = 0;
 
     // How texts of the legacy script fonts are shown, decided once from the
     // fonts the system has and the user's option.

@@ -66,28 +66,14 @@ float QtPlatform::secondsSinceMidnight() const
     return static_cast<float>(sinceMidnightMs) / 1000.0f;
 }
 
-int QtPlatform::screenLeftTwips() const
+QRect QtPlatform::screenTwips() const
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
-    return screen ? Twips::fromPixels(screen->geometry().x()) : 0;
-}
-
-int QtPlatform::screenTopTwips() const
-{
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    return screen ? Twips::fromPixels(screen->geometry().y()) : 0;
-}
-
-int QtPlatform::screenWidthTwips() const
-{
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    return screen ? Twips::fromPixels(screen->geometry().width()) : 0;
-}
-
-int QtPlatform::screenHeightTwips() const
-{
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    return screen ? Twips::fromPixels(screen->geometry().height()) : 0;
+    if (!screen)
+        return {};
+    const QRect pixels = screen->geometry();
+    return {Twips::fromPixels(pixels.x()), Twips::fromPixels(pixels.y()), Twips::fromPixels(pixels.width()),
+            Twips::fromPixels(pixels.height())};
 }
 
 bool QtPlatform::anotherInstanceRunning()

@@ -13,10 +13,7 @@ public:
     Q_DISABLE_COPY_MOVE(QtPlatform)
 
     float secondsSinceMidnight() const override;
-    int screenLeftTwips() const override;
-    int screenTopTwips() const override;
-    int screenWidthTwips() const override;
-    int screenHeightTwips() const override;
+    QRect screenTwips() const override;
     const ScriptFonts &scriptFonts() const override;
     bool anotherInstanceRunning() override;
     Answer askYesNo(const QString &text, const QString &title, Answer defaultAnswer) override;

@@ -95,7 +95,7 @@ private Q_SLOTS:
 void TestAbKorInt::shouldBuildFixedDialogAsDesigned()
 {
     FakePlatform platform;
-    AbKorInt about(platform, nullptr);
+    AbKorInt about(platform, IntroA::SetEdition(), nullptr);
 
     QCOMPARE(about.windowTitle(), u" About Korvani"_s);
     QCOMPARE(inTwips(about.rect()).size(), QSize(9720, 3195));
@@ -157,7 +157,7 @@ void TestAbKorInt::shouldBuildControlsAsDesigned()
     QFETCH(QString, look);
 
     FakePlatform platform;
-    AbKorInt about(platform, nullptr);
+    AbKorInt about(platform, IntroA::SetEdition(), nullptr);
     QWidget *control = about.controls().control(name, index);
 
     QCOMPARE(control->objectName(), name);
@@ -200,18 +200,13 @@ void TestAbKorInt::shouldRunLoadSequence()
     QFETCH(QList<int>, flags);
     QFETCH(bool, titleBand);
 
-    const QList<qint16> saved{IntroA::HasBengali, IntroA::HasDevanagari, IntroA::HasGujarati, IntroA::HasGurumukhi};
-    const auto setFlags = [](const auto &f) {
-        std::tie(IntroA::HasBengali, IntroA::HasDevanagari, IntroA::HasGujarati, IntroA::HasGurumukhi) =
-            std::tuple(qint16(f[0]), qint16(f[1]), qint16(f[2]), qint16(f[3]));
-    };
-    setFlags(flags);
-    const auto restore = qScopeGuard([&] { setFlags(saved); });
+    IntroA::Edition edition = IntroA::SetEdition();
+    std::tie(edition.hasBengali, edition.hasDevanagari, edition.hasGujarati, edition.hasGurumukhi) =
+        std::tuple(qint16(flags[0]), qint16(flags[1]), qint16(flags[2]), qint16(flags[3]));
 
     FakePlatform platform;
-    platform.screenWidth = 800 * 15;
-    platform.screenHeight = 600 * 15;
-    AbKorInt about(platform, nullptr);
+    platform.screen.setSize({800 * 15, 600 * 15});
+    AbKorInt about(platform, edition, nullptr);
     about.load();
     const auto caption = [&](const QString &name) { return about.controls().label(name)->caption(); };
     const QString web = QString::fromUtf16(VersionRecord::WebAddress);
@@ -260,7 +255,7 @@ void TestAbKorInt::shouldPlaceSlidingIconByClock()
     QFETCH(int, step);
 
     FakePlatform platform;
-    AbKorInt about(platform, nullptr);
+    AbKorInt about(platform, IntroA::SetEdition(), nullptr);
     about.load();
     platform.clockReadings.assign(clock.cbegin(), clock.cend());
     for (qsizetype tick = 0; tick < clock.size(); ++tick)
@@ -273,7 +268,7 @@ void TestAbKorInt::shouldPlaceSlidingIconByClock()
 void TestAbKorInt::shouldSlideOnTimerTicksRepaintingOnlyTheIcon()
 {
     FakePlatform platform;
-    AbKorInt about(platform, nullptr);
+    AbKorInt about(platform, IntroA::SetEdition(), nullptr);
     about.load();
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
@@ -317,7 +312,7 @@ void TestAbKorInt::shouldUnloadAndStopTimer()
     QFETCH(int, key);
 
     FakePlatform platform;
-    AbKorInt about(platform, nullptr);
+    AbKorInt about(platform, IntroA::SetEdition(), nullptr);
     about.load();
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
@@ -340,7 +335,7 @@ void TestAbKorInt::shouldRebuildLabel3OnEveryOpening()
 {
     FakePlatform platform;
     const auto contactsOfAnOpening = [&platform](int loads) {
-        AbKorInt about(platform, nullptr);
+        AbKorInt about(platform, IntroA::SetEdition(), nullptr);
         for (int load = 0; load < loads; ++load)
             about.load();
         about.show();

@@ -4,7 +4,7 @@
 #include "forms/FormBuilder.h"
 #include "forms/FormLabel.h"
 #include "forms/FormTimer.h"
-#include "forms/Glyphs.h"
+#include "script/Glyphs.h"
 
 #include <QDialog>
 #include <QFontInfo>

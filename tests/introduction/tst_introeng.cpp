@@ -30,7 +30,7 @@ QRect twipsOf(const QWidget &widget)
 const QStringList SubjectButtons{u"Command3D4"_s, u"Command3D5"_s, u"Command3D6"_s, u"Command3D7"_s,
                                  u"Command3D8"_s, u"Command3D9"_s, u"Command3D10"_s};
 const QStringList TextControls{u"Label24"_s, u"Label8"_s, u"Label13"_s, u"Label15"_s};
-const QStringList SampleLabels{u"Label10"_s, u"Label12"_s, u"Label14"_s, u"Label17"_s, u"Label19"_s, u"Label21"_s};
+const QStringList SampleLabelNames{u"Label10"_s, u"Label12"_s, u"Label14"_s, u"Label17"_s, u"Label19"_s, u"Label21"_s};
 const QStringList KeyingLabels{u"Label9"_s, u"Label11"_s, u"Label16"_s, u"Label18"_s, u"Label20"_s};
 
 } // namespace
@@ -242,8 +242,7 @@ private Q_SLOTS:
     {
         QFETCH(QSize, screenTwips);
         FakePlatform platform;
-        platform.screenWidth = screenTwips.width();
-        platform.screenHeight = screenTwips.height();
+        platform.screen.setSize(screenTwips);
         IntroPix launcher(platform);
         IntroEng window(platform, launcher, &launcher);
         const QSize outer = window.frameGeometry().size();
@@ -353,7 +352,7 @@ private Q_SLOTS:
         for (const QString &name : KeyingLabels)
             QCOMPARE(controls.control(name)->font().family(), Ms);
         // The script's font is applied whatever the language.
-        for (const QString &name : SampleLabels)
+        for (const QString &name : SampleLabelNames)
             QCOMPARE(controls.control(name)->font().family(), u"KGUJ01__"_s);
     }
 
@@ -376,7 +375,7 @@ private Q_SLOTS:
         // Bengali as the language must not decide the script font.
         IntroFixture intro(u"Bengali"_s, script);
         const FormControls &controls = intro.window().controls();
-        for (const QString &name : SampleLabels) {
+        for (const QString &name : SampleLabelNames) {
             const QFont font = controls.control(name)->font();
             QCOMPARE(font.family(), face);
             QCOMPARE(font.pointSizeF(), 13.5);

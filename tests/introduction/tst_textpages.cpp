@@ -186,8 +186,7 @@ private Q_SLOTS:
     void shouldDivideThePageBetweenTextAndSamples()
     {
         for (int subject = 1; subject <= 7; ++subject) {
-            for (const SampleScript script : {SampleScript::Devanagari, SampleScript::Bengali, SampleScript::Gujarati,
-                                              SampleScript::Gurumukhi}) {
+            for (const LegacyFont script : AllLegacyFonts) {
                 std::multiset<int> labels(textPageLabels(subject).begin(), textPageLabels(subject).end());
                 for (const LabelCaption &caption : sampleCaptions(script, subject))
                     labels.insert(caption.label);

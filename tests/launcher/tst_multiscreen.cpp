@@ -1,5 +1,6 @@
 #include "about/AbKorInt.h"
 #include "introduction/IntroEng.h"
+#include "edition/CentreWindow.h"
 #include "edition/IntroA.h"
 #include "launcher/IntroPix.h"
 #include "platform/QtPlatform.h"
@@ -51,7 +52,7 @@ private Q_SLOTS:
         IntroPix launcher(platform);
         std::unique_ptr<QWidget> shown;
         if (window == u"about"_s) {
-            auto about = std::make_unique<AbKorInt>(platform, nullptr);
+            auto about = std::make_unique<AbKorInt>(platform, IntroA::SetEdition(), nullptr);
             about->load();
             shown = std::move(about);
         } else if (window == u"introduction"_s) {

@@ -291,19 +291,21 @@ void SelectionTest::shouldShowScriptButtonsByEdition()
     QFETCH(bool, offered);
     IntroPix launcher(platform_);
     QVERIFY(launcher.load());
-    IntroA::HasBengali = IntroA::HasDevanagari = IntroA::HasGujarati = IntroA::HasGurumukhi = qint16(flag);
+    IntroA::Edition edition = launcher.edition();
+    edition.hasBengali = edition.hasDevanagari = edition.hasGujarati = edition.hasGurumukhi = qint16(flag);
+    launcher.setEdition(edition);
     launcher.SetCmdBtns();
     for (const QString &name : {u"Command3D2"_s, u"Command3D3"_s, u"Command3D4"_s, u"Command3D5"_s, u"Command3D6"_s,
                                 u"Command3D7"_s, u"Command3D14"_s, u"Command3D9"_s})
         QCOMPARE(!launcher.controls().control(name)->isHidden(), offered);
 
     // One script alone keeps "Start &Introduction".
-    IntroA::HasGujarati = 1;
+    edition.hasGujarati = 1;
+    launcher.setEdition(edition);
     launcher.SetCmdBtns();
     QVERIFY(!launcher.controls().control(u"Command3D9"_s)->isHidden());
     QVERIFY(!launcher.controls().control(u"Command3D6"_s)->isHidden());
     QCOMPARE(!launcher.controls().control(u"Command3D5"_s)->isHidden(), offered);
-    IntroA::SetEdition();
 }
 
 QTEST_MAIN(SelectionTest)

@@ -1,3 +1,4 @@
+#include "edition/CentreWindow.h"
 #include "edition/IntroA.h"
 #include "forms/FormButton.h"
 #include "forms/FormControls.h"
@@ -11,22 +12,12 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-void resetEdition()
-{
-    IntroA::EditionName.clear();
-    IntroA::HasBengali = IntroA::HasDevanagari = IntroA::HasGujarati = IntroA::HasGurumukhi = 0;
-}
-} // namespace
-
 // The launcher's load step: the program's start-up sequence.
 class StartupTest final : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { resetEdition(); }
-
     void shouldStartWithoutPromptWhenAlone()
     {
         FakePlatform platform;
@@ -101,7 +92,7 @@ private Q_SLOTS:
         QCOMPARE(prompt.defaultAnswer, Platform::Answer::No);
 
         // After No nothing of the rest ran: no edition, no centring, timer as created.
-        QCOMPARE(IntroA::EditionName.isEmpty(), !loaded);
+        QCOMPARE(launcher.edition().name.isEmpty(), !loaded);
         QCOMPARE(launcher.controls().label(u"Label11"_s)->caption(), loaded ? u"Multilingual"_s : u"Label11"_s);
         QCOMPARE(launcher.controls().timer(u"Timer1"_s)->isEnabled(), !loaded);
     }
@@ -130,12 +121,12 @@ private Q_SLOTS:
 
     void shouldSetTheEdition()
     {
-        IntroA::SetEdition();
-        QCOMPARE(IntroA::EditionName, u"(Multilingual)"_s);
-        QCOMPARE(IntroA::HasBengali, qint16(1));
-        QCOMPARE(IntroA::HasDevanagari, qint16(1));
-        QCOMPARE(IntroA::HasGujarati, qint16(1));
-        QCOMPARE(IntroA::HasGurumukhi, qint16(1));
+        const IntroA::Edition edition = IntroA::SetEdition();
+        QCOMPARE(edition.name, u"(Multilingual)"_s);
+        QCOMPARE(edition.hasBengali, qint16(1));
+        QCOMPARE(edition.hasDevanagari, qint16(1));
+        QCOMPARE(edition.hasGujarati, qint16(1));
+        QCOMPARE(edition.hasGurumukhi, qint16(1));
     }
 
     void shouldEndTheProgramWhenClosed_data()
@@ -191,10 +182,7 @@ private Q_SLOTS:
         QFETCH(QSize, windowPixels);
         QFETCH(QPoint, expectedPixels);
         FakePlatform platform;
-        platform.screenLeft = screenTwips.left();
-        platform.screenTop = screenTwips.top();
-        platform.screenWidth = screenTwips.width();
-        platform.screenHeight = screenTwips.height();
+        platform.screen = screenTwips;
         QWidget window;
         window.resize(windowPixels);
         IntroA::CentreWindow(window, platform);

@@ -98,8 +98,8 @@ private Q_SLOTS:
             QVERIFY2(std::min(apart, 86400.0f - apart) < 0.5f, qPrintable(u"%1 against %2"_s.arg(seconds).arg(qtSeconds)));
         }
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        QCOMPARE(platform.screenWidthTwips(), screen.width() * 15);
-        QCOMPARE(platform.screenHeightTwips(), screen.height() * 15);
+        QCOMPARE(platform.screenTwips().width(), screen.width() * 15);
+        QCOMPARE(platform.screenTwips().height(), screen.height() * 15);
     }
 };
 

@@ -20,10 +20,7 @@ public:
     }
 
     float secondsSinceMidnight() const override;
-    int screenLeftTwips() const override { return screenLeft; }
-    int screenTopTwips() const override { return screenTop; }
-    int screenWidthTwips() const override { return screenWidth; }
-    int screenHeightTwips() const override { return screenHeight; }
+    QRect screenTwips() const override { return screen; }
     const ScriptFonts &scriptFonts() const override { return scriptFontsChoice; }
     bool anotherInstanceRunning() override;
     Answer askYesNo(const QString &text, const QString &title, Answer defaultAnswer) override;
@@ -36,10 +33,7 @@ public:
     mutable std::deque<float> clockReadings;
     mutable int clockReads = 0;
 
-    int screenLeft = 0;
-    int screenTop = 0;
-    int screenWidth = 1280 * 15;
-    int screenHeight = 1024 * 15;
+    QRect screen{0, 0, 1280 * 15, 1024 * 15}; // twips
     bool otherInstance = false;
     // Every legacy font shown as designed unless a test chooses otherwise.
     ScriptFonts scriptFontsChoice;

@@ -1,4 +1,4 @@
-#include "base/ScriptFonts.h"
+#include "script/ScriptFonts.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
-#include "forms/GlyphDecoding.h"
-#include "forms/ScriptText.h"
+#include "script/GlyphDecoding.h"
+#include "script/ScriptText.h"
 #include "introduction/Catalogue.h"
 #include "introduction/SamplePanels.h"
 #include "launcher/IntroPixDesign.h"

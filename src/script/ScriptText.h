@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/LegacyFonts.h"
+#include "script/LegacyFonts.h"
 
 #include <QString>
 
