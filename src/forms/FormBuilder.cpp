@@ -9,7 +9,7 @@
 
 #include <QApplication>
 #include <QFont>
-#include <QFontInfo>
+#include <QFontDatabase>
 #include <QIcon>
 #include <QPalette>
 #include <QWidget>
@@ -43,19 +43,17 @@ QColor resolve(const Design::Colour &colour)
 
 namespace {
 
-// Whether the font stands in for the face it names. Matching a font against
-// the installed ones is the costliest step of building a window, and every
-// control of a design names one of a few fonts: each is matched once, and
-// again only if the face's substitutes change.
-bool isStandIn(const QFont &font, const Design::Font &design)
+// Whether another font stands in for the face the design names: whether the
+// face itself is missing. Asked of the font database, which knows its
+// families, rather than of the matched font, which would load a font for
+// every size and weight the design names, shown or not.
+bool isStandIn(const Design::Font &design)
 {
-    const QString key = design.face + u'\n' + QFont::substitutes(design.face).join(u'\n') + u'\n'
-                      + QString::number(design.points) + u'/' + QString::number(design.weight) + u'/'
-                      + QString::number(int(design.italic));
+    // Every control names one of a few faces: each is looked up once.
     static QHash<QString, bool> standIns;
-    auto known = standIns.constFind(key);
+    auto known = standIns.constFind(design.face);
     if (known == standIns.cend())
-        known = standIns.insert(key, QFontInfo(font).family().compare(design.face, Qt::CaseInsensitive) != 0);
+        known = standIns.insert(design.face, !QFontDatabase::families().contains(design.face, Qt::CaseInsensitive));
     return *known;
 }
 
@@ -72,7 +70,7 @@ QFont fontFor(const Design::Font &design)
     // scalable font stands in, its blanks are that much narrower, and captions
     // that use runs of blanks to place their words (the launcher's summary box)
     // would wrap differently; give the stand-in's blanks the pixel back.
-    if (design.face == Design::MsSansSerif && design.weight >= Design::Bold && isStandIn(font, design))
+    if (design.face == Design::MsSansSerif && design.weight >= Design::Bold && isStandIn(design))
         font.setWordSpacing(1.0);
     return font;
 }
@@ -120,9 +118,7 @@ QWidget *create(const Design::Control &design, QWidget &window)
     case Design::Kind::Image: {
         auto *picture = new FormPicture(&window);
         picture->setFillsBackground(design.kind == Design::Kind::Picture);
-        // QPixmap::load shares one cached copy per file across openings.
-        if (!design.picture.isEmpty())
-            picture->setPicture(QPixmap(design.picture));
+        picture->setPictureFile(design.picture);
         return picture;
     }
     }

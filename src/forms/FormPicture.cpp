@@ -10,9 +10,21 @@ FormPicture::FormPicture(QWidget *parent)
     setMouseTracking(true);
 }
 
-void FormPicture::setPicture(const QPixmap &picture)
+QPixmap FormPicture::picture() const
 {
-    picture_ = picture;
+    if (!read_) {
+        // QPixmap::load shares one cached copy per file across openings.
+        picture_.load(file_);
+        read_ = true;
+    }
+    return picture_;
+}
+
+void FormPicture::setPictureFile(const QString &path)
+{
+    file_ = path;
+    picture_ = QPixmap();
+    read_ = path.isEmpty();
     update();
 }
 
@@ -26,7 +38,7 @@ void FormPicture::setFillsBackground(bool fills)
 void FormPicture::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, picture_);
+    painter.drawPixmap(0, 0, picture());
 }
 
 void FormPicture::mouseMoveEvent(QMouseEvent *event)

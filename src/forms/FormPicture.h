@@ -5,7 +5,9 @@
 
 // A picture box or an image control of a window design: its picture is drawn
 // unscaled at the top-left corner. A picture box fills its background; an
-// image control is transparent around its picture.
+// image control is transparent around its picture. The picture file is read
+// when the picture is first wanted, so a picture that is never shown (the
+// launcher's second logo frame, until the pointer moves) costs nothing.
 class FormPicture final : public QWidget
 {
     Q_OBJECT
@@ -14,8 +16,8 @@ public:
     explicit FormPicture(QWidget *parent);
     Q_DISABLE_COPY_MOVE(FormPicture)
 
-    QPixmap picture() const { return picture_; }
-    void setPicture(const QPixmap &picture);
+    QPixmap picture() const;
+    void setPictureFile(const QString &path);
 
     void setFillsBackground(bool fills);
 
@@ -29,5 +31,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    QPixmap picture_;
+    QString file_;
+    mutable QPixmap picture_;
+    mutable bool read_ = true;
 };
