@@ -1,3 +1,4 @@
+#include "LauncherFixture.h"
 #include "base/Twips.h"
 #include "forms/FormControls.h"
 #include "forms/FormPicture.h"
@@ -85,11 +86,9 @@ private Q_SLOTS:
         QFETCH(Frame, before);
         QFETCH(Frame, after);
 
-        FakePlatform platform;
-        IntroPix launcher(platform);
-        QVERIFY(launcher.load());
-        launcher.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&launcher));
+        LauncherFixture fixture;
+        QVERIFY(fixture.started);
+        IntroPix &launcher = fixture.launcher;
         for (const QString &click : clicks)
             QTest::mouseClick(launcher.controls().control(click), Qt::LeftButton);
         showFrame(launcher, before);

@@ -1,3 +1,4 @@
+#include "LauncherFixture.h"
 #include "forms/FormButton.h"
 #include "forms/FormControls.h"
 #include "forms/FormLabel.h"
@@ -78,11 +79,9 @@ private Q_SLOTS:
         QFETCH(int, openerIndex);
 
         QAccessible::setActive(true);
-        FakePlatform platform;
-        IntroPix launcher(platform);
-        QVERIFY(launcher.load());
-        launcher.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&launcher));
+        LauncherFixture fixture;
+        QVERIFY(fixture.started);
+        IntroPix &launcher = fixture.launcher;
         const FormControls &controls = launcher.controls();
         // English and Devanagari chosen, so that "&Show" opens the introduction.
         QTest::mouseClick(controls.control(u"Command3D9"_s), Qt::LeftButton);
@@ -129,7 +128,7 @@ private Q_SLOTS:
         QVERIFY(modal);
         QVERIFY(pressed > 10);
         QCOMPARE(intruders, 0);
-        QCOMPARE(platform.terminations, 0);
+        QCOMPARE(fixture.platform.terminations, 0);
     }
 
     void shouldStillPressAButtonWhoseWindowIsFree()

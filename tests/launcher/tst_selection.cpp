@@ -1,3 +1,4 @@
+#include "LauncherFixture.h"
 #include "forms/FormButton.h"
 #include "forms/FormControls.h"
 #include "forms/FormLabel.h"
@@ -73,8 +74,6 @@ class SelectionTest final : public QObject
     Q_OBJECT
 
 private:
-    FakePlatform platform_;
-
     static void click(IntroPix &launcher, const QString &key)
     {
         QWidget *control = controlByKey(launcher, key);
@@ -182,10 +181,9 @@ private Q_SLOTS:
         QFETCH(QString, label9);
         QFETCH(QString, label10);
 
-        IntroPix launcher(platform_);
-        QVERIFY(launcher.load());
-        launcher.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&launcher));
+        LauncherFixture fixture;
+        QVERIFY(fixture.started);
+        IntroPix &launcher = fixture.launcher;
         for (const QString &key : clicks) {
             click(launcher, key);
             if (QTest::currentTestFailed())
@@ -204,15 +202,14 @@ private Q_SLOTS:
         QVERIFY(!launcher.controls().control(u"Command3D13"_s, 1)->isHidden());
         QVERIFY(launcher.controls().control(u"Command3D8"_s)->isHidden());
         QVERIFY(launcher.controls().control(u"Command3D10"_s)->isHidden());
-        QCOMPARE(platform_.terminations, 0);
+        QCOMPARE(fixture.platform.terminations, 0);
     }
 
     void shouldHandTheChoiceOverAndReturnToTheLanguageStage()
     {
-        IntroPix launcher(platform_);
-        QVERIFY(launcher.load());
-        launcher.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&launcher));
+        LauncherFixture fixture;
+        QVERIFY(fixture.started);
+        IntroPix &launcher = fixture.launcher;
         for (const QString &key : {u"Command3D9"_s, u"Command3D4"_s, u"Command3D1"_s})
             click(launcher, key);
 
@@ -249,10 +246,9 @@ private Q_SLOTS:
 
     void shouldOpenTheAboutWindowAndComeBackUnchanged()
     {
-        IntroPix launcher(platform_);
-        QVERIFY(launcher.load());
-        launcher.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&launcher));
+        LauncherFixture fixture;
+        QVERIFY(fixture.started);
+        IntroPix &launcher = fixture.launcher;
         click(launcher, u"Command3D9"_s);
         click(launcher, u"Command3D5"_s);
         const QStringList before = shownChoiceControls(launcher);
@@ -289,8 +285,9 @@ void SelectionTest::shouldShowScriptButtonsByEdition()
 {
     QFETCH(int, flag);
     QFETCH(bool, offered);
-    IntroPix launcher(platform_);
-    QVERIFY(launcher.load());
+    LauncherFixture fixture;
+    QVERIFY(fixture.started);
+    IntroPix &launcher = fixture.launcher;
     IntroA::Edition edition = launcher.edition();
     edition.hasBengali = edition.hasDevanagari = edition.hasGujarati = edition.hasGurumukhi = qint16(flag);
     launcher.setEdition(edition);

@@ -1,3 +1,4 @@
+#include "LauncherFixture.h"
 #include "forms/FormButton.h"
 #include "forms/FormControls.h"
 #include "launcher/IntroPix.h"
@@ -56,8 +57,6 @@ class WindowLifecycleTest final : public QObject
     Q_OBJECT
 
 private:
-    FakePlatform platform_;
-
     // Clicks `button` of the launcher, which opens a modal window, and closes
     // that window as soon as it shows.
     void openAndClose(IntroPix &launcher, QWidget *button)
@@ -91,10 +90,9 @@ private:
 private Q_SLOTS:
     void shouldLeaveNothingBehindAfterAThousandOpenings()
     {
-        IntroPix launcher(platform_);
-        QVERIFY(launcher.load());
-        launcher.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&launcher));
+        LauncherFixture fixture;
+        QVERIFY(fixture.started);
+        IntroPix &launcher = fixture.launcher;
         QTest::mouseClick(launcher.controls().control(u"Command3D9"_s), Qt::LeftButton);
 
         // Warm up: fonts, styles and pixmap caches fill on the first openings

@@ -1,0 +1,11 @@
+#include "LauncherFixture.h"
+
+#include <QTest>
+
+LauncherFixture::LauncherFixture()
+{
+    if (!launcher.load())
+        return;
+    launcher.show();
+    started = QTest::qWaitForWindowExposed(&launcher);
+}
