@@ -1,5 +1,6 @@
 #include "FormBuilder.h"
 
+#include "DesignColours.h"
 #include "FormButton.h"
 #include "FormControls.h"
 #include "FormLabel.h"
@@ -11,7 +12,6 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QIcon>
-#include <QPalette>
 #include <QWidget>
 
 #include <algorithm>
@@ -19,27 +19,6 @@
 using namespace Qt::StringLiterals;
 
 namespace FormBuilder {
-
-QColor resolve(const Design::Colour &colour)
-{
-    using System = Design::Colour::System;
-    if (colour.isRgb)
-        return QColor(colour.red, colour.green, colour.blue);
-    const QPalette palette = QApplication::palette();
-    switch (colour.system) {
-    case System::WindowBackground:
-        return palette.color(QPalette::Base);
-    case System::WindowText:
-        return palette.color(QPalette::Text);
-    case System::ButtonFace:
-        return palette.color(QPalette::Button);
-    case System::ButtonText:
-        return palette.color(QPalette::ButtonText);
-    case System::None:
-        break;
-    }
-    return {};
-}
 
 namespace {
 
@@ -76,18 +55,6 @@ QFont fontFor(const Design::Font &design)
 }
 
 namespace {
-
-void applyColours(QWidget &widget, const Design::Colour &back, const Design::Colour &fore)
-{
-    QPalette palette = widget.palette();
-    if (back.isSet())
-        palette.setColor(QPalette::Window, resolve(back));
-    if (fore.isSet()) {
-        palette.setColor(QPalette::WindowText, resolve(fore));
-        palette.setColor(QPalette::Text, resolve(fore));
-    }
-    widget.setPalette(palette);
-}
 
 Qt::Alignment alignmentOf(Design::LabelStyle style)
 {
@@ -131,7 +98,7 @@ void applyWindow(const Design::Window &design, QWidget &window)
     window.setWindowTitle(design.caption);
     window.setFont(fontFor(design.font));
     window.setAutoFillBackground(true);
-    applyColours(window, design.back, design.fore);
+    DesignColours::apply(window, design.back, design.fore);
     if (!design.icon.isEmpty())
         window.setWindowIcon(QIcon(design.icon));
 
@@ -195,7 +162,7 @@ FormControls *build(const Design::Window &design, QWidget &window, const ScriptF
         if (control->font)
             widget->setFont(fontFor(*control->font));
         if (control->kind != Design::Kind::Button)
-            applyColours(*widget, control->back, control->fore);
+            DesignColours::apply(*widget, control->back, control->fore);
         widget->setVisible(control->visible == Design::Visible);
         if (const auto script = control->font ? legacyFontWithFace(control->font->face) : std::nullopt)
             applyScriptCaption(*widget, *control, *script, scriptFonts);

@@ -2,7 +2,6 @@
 
 #include "Design.h"
 
-#include <QColor>
 #include <QFont>
 
 class FormControls;
@@ -19,7 +18,6 @@ namespace FormBuilder {
 // decided at start-up say.
 FormControls *build(const Design::Window &design, QWidget &window, const ScriptFonts &scriptFonts);
 
-QColor resolve(const Design::Colour &colour);
 QFont fontFor(const Design::Font &font);
 
 } // namespace FormBuilder

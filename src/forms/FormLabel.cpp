@@ -80,6 +80,19 @@ void FormLabel::setFramed(bool framed)
     update();
 }
 
+QColor FormLabel::frameColour() const
+{
+    return frameColour_.isValid() ? frameColour_ : palette().color(QPalette::WindowText);
+}
+
+void FormLabel::setFrameColour(const QColor &colour)
+{
+    if (colour == frameColour_)
+        return;
+    frameColour_ = colour;
+    update();
+}
+
 void FormLabel::setFlat(bool flat)
 {
     flat_ = flat;
@@ -102,7 +115,7 @@ void FormLabel::paintEvent(QPaintEvent *)
     QPainter painter(this);
     if (framed_) {
         if (flat_) {
-            painter.setPen(palette().color(QPalette::WindowText));
+            painter.setPen(frameColour());
             painter.drawRect(rect().adjusted(0, 0, -1, -1));
         } else {
             QStyleOptionFrame option;

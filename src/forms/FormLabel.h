@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QWidget>
 
 // A label of a window design: a word-wrapped caption drawn from the top, left,
@@ -23,6 +24,11 @@ public:
     bool isFramed() const { return framed_; }
     void setFramed(bool framed);
 
+    // The single-line frame is drawn in this colour, the caption in the
+    // palette's window text; without one, both in the window text.
+    QColor frameColour() const;
+    void setFrameColour(const QColor &colour);
+
     bool isFlat() const { return flat_; }
     void setFlat(bool flat);
 
@@ -44,6 +50,7 @@ private:
 
     QString caption_;
     Qt::Alignment alignment_ = Qt::AlignLeft;
+    QColor frameColour_;
     bool framed_ = false;
     bool flat_ = true;
     bool pressed_ = false;
