@@ -8,7 +8,6 @@
 #include "FormTimer.h"
 #include "ScriptFaces.h"
 
-#include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
 #include <QIcon>
