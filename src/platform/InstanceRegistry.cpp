@@ -103,16 +103,18 @@ void InstanceRegistry::warnOnce(const QString &reason)
 
 QString InstanceRegistry::ownLockPath() const
 {
-    return directory_ + u"/instance-"_s + QString::number(QCoreApplication::applicationPid()) + u".lock"_s;
+    return *directory_ + u"/instance-"_s + QString::number(QCoreApplication::applicationPid()) + u".lock"_s;
 }
 
 bool InstanceRegistry::anotherInstanceRunning()
 {
-    if (directory_.isEmpty()) {
+    if (!directory_)
+        directory_ = defaultDirectory();
+    if (directory_->isEmpty()) {
         warnOnce(u"no private folder for instance locks"_s);
         return false;
     }
-    QDir dir(directory_);
+    QDir dir(*directory_);
     if (!dir.exists())
         dir.mkpath(u"."_s);
 
@@ -121,7 +123,7 @@ bool InstanceRegistry::anotherInstanceRunning()
         ownLock_->setStaleLockTime(0);
         if (!ownLock_->tryLock(0)) {
             ownLock_.reset();
-            warnOnce(u"cannot take an instance lock in "_s + QDir::toNativeSeparators(directory_));
+            warnOnce(u"cannot take an instance lock in "_s + QDir::toNativeSeparators(*directory_));
             return false;
         }
     }
