@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -188,8 +189,20 @@ private Q_SLOTS:
     void shouldKeepInstancesOfOtherUsersApart()
     {
         QString answer;
-        QVERIFY(start(u"hold"_s, &answer));
+        QProcess *holder = start(u"hold"_s, &answer);
+        QVERIFY(holder);
 
+#if defined(Q_OS_WIN)
+        // Windows gives every user a local application data folder of their
+        // own; the instances register in it.
+        QProcess where;
+        where.start(QStringLiteral(INSTANCE_PROBE), {u"where"_s});
+        QVERIFY(where.waitForFinished(10000));
+        const QString folder = QString::fromLocal8Bit(where.readAllStandardOutput()).trimmed();
+        const QString local = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+        QVERIFY2(!local.isEmpty() && folder.startsWith(local + u'/'), qPrintable(folder + u" is not in "_s + local));
+        QVERIFY2(QFileInfo::exists(u"%1/instance-%2.lock"_s.arg(folder).arg(holder->processId())), qPrintable(folder));
+#else
         // Another user has another runtime folder.
         QTemporaryDir otherUser;
         auto process = std::make_unique<QProcess>();
@@ -199,6 +212,7 @@ private Q_SLOTS:
         process->start(QStringLiteral(INSTANCE_PROBE), {u"exit"_s});
         QVERIFY(process->waitForFinished(10000));
         QCOMPARE(QString::fromLatin1(process->readAllStandardOutput()).trimmed(), u"none"_s);
+#endif
     }
 };
 
