@@ -26,6 +26,24 @@ if(MINGW)
     endforeach()
 endif()
 
+# CMake looks a DLL up by its name in lower case (Windows ignores case). Where
+# the build machine's file names keep case (Linux), the DLLs of those folders
+# are offered under lower-case links as well; the files installed are the
+# links' targets, with their own names.
+if(NOT CMAKE_HOST_WIN32)
+    set(kintroa_dll_links ${PROJECT_BINARY_DIR}/dist/windows/dll-links)
+    file(MAKE_DIRECTORY ${kintroa_dll_links})
+    foreach(dir IN LISTS kintroa_dll_dirs)
+        file(GLOB dlls "${dir}/*.dll")
+        foreach(dll IN LISTS dlls)
+            get_filename_component(name "${dll}" NAME)
+            string(TOLOWER "${name}" name)
+            file(CREATE_LINK "${dll}" "${kintroa_dll_links}/${name}" SYMBOLIC)
+        endforeach()
+    endforeach()
+    list(PREPEND kintroa_dll_dirs ${kintroa_dll_links})
+endif()
+
 # The plugins go to the folders beside the program in which Qt looks for them.
 set(kintroa_plugin_files)
 foreach(plugin Qt6::QWindowsIntegrationPlugin Qt6::QWindowsVistaStylePlugin Qt6::QICOPlugin)
@@ -57,7 +75,12 @@ install(CODE "
         PRE_EXCLUDE_REGEXES \"^api-ms-\" \"^ext-ms-\")
     list(SORT unresolved)
     message(STATUS \"Left to Windows: \${unresolved}\")
-    file(INSTALL \${resolved} DESTINATION \"\${CMAKE_INSTALL_PREFIX}\")
+    set(files)
+    foreach(file IN LISTS resolved)
+        file(REAL_PATH \"\${file}\" file)
+        list(APPEND files \"\${file}\")
+    endforeach()
+    file(INSTALL \${files} DESTINATION \"\${CMAKE_INSTALL_PREFIX}\")
 ")
 
 # The installer: Program Files\\KIntroA, a Start-menu shortcut, an uninstaller
@@ -78,8 +101,13 @@ set(CPACK_NSIS_URL_INFO_ABOUT "https://${KINTROA_WEB}/")
 set(CPACK_NSIS_CONTACT "${KINTROA_EMAIL}")
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
-# A 64-bit installer for a 64-bit program: NSIS's amd64-unicode stubs.
-set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+# A 64-bit installer for a 64-bit program: NSIS's amd64-unicode stubs. The
+# uninstaller removes the maker's registry key too once the program's own
+# key within it is gone (CPack's uninstaller leaves it, empty).
+set(CPACK_NSIS_DEFINES "Target amd64-unicode
+Function un.onUninstSuccess
+  DeleteRegKey /ifempty SHCTX 'Software\\\\${KINTROA_COMPANY}'
+FunctionEnd")
 set(CPACK_PACKAGE_VERSION_MAJOR ${PROJECT_VERSION_MAJOR})
 set(CPACK_PACKAGE_VERSION_MINOR ${PROJECT_VERSION_MINOR})
 set(CPACK_PACKAGE_VERSION_PATCH ${PROJECT_VERSION_PATCH})
