@@ -20,9 +20,12 @@ def check(condition, message):
         failures.append(message)
 
 
-def resource(exe, kind, folder):
-    """Every resource of `kind` in `exe`, as wrestool writes them out."""
-    subprocess.run(["wrestool", "-x", "--type=%s" % kind, "-o", folder, exe], check=True)
+def resource(exe, kind, folder, raw=False):
+    """Every resource of `kind` in `exe`, as wrestool writes them out: icon
+    groups as .ico files, anything else as it is stored (raw)."""
+    os.makedirs(folder)
+    subprocess.run(["wrestool", "-x", "--type=%s" % kind, "-o", folder] + (["--raw"] if raw else []) + [exe],
+                   check=True)
     return [os.path.join(folder, name) for name in sorted(os.listdir(folder))]
 
 
@@ -92,7 +95,7 @@ def main():
     wanted["Title"] = record["Title"]
 
     with tempfile.TemporaryDirectory() as folder:
-        versions = resource(exe, "version", os.path.join(folder, "version"))
+        versions = resource(exe, "version", os.path.join(folder, "version"), raw=True)
         check(len(versions) == 1, "%d version resources, not one" % len(versions))
         data = open(versions[0], "rb").read()
         root, _ = parse_block(data, 0)
