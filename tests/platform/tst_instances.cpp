@@ -1,6 +1,10 @@
+#include "platform/InstanceRegistry.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -109,6 +113,32 @@ private Q_SLOTS:
 
         QVERIFY(start(u"hold"_s, &answer));
         QCOMPARE(answer, u"none"_s);
+    }
+
+    // A lock file under this process's own id was left by an ended process
+    // that had the same id (Windows and Wine give freed ids out again): it
+    // counts as no other instance, and this one registers in its place.
+    void shouldTakeOverALeftoverUnderItsOwnProcessId()
+    {
+        QTemporaryDir folder;
+        const QString own = folder.filePath(u"instance-%1.lock"_s.arg(QCoreApplication::applicationPid()));
+        QByteArray contents;
+        {
+            QLockFile original(own);
+            QVERIFY(original.tryLock(0));
+            QFile file(own);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            contents = file.readAll();
+        }
+        QFile leftover(own);
+        QVERIFY(leftover.open(QIODevice::WriteOnly));
+        leftover.write(contents);
+        leftover.close();
+
+        InstanceRegistry registry(folder.path());
+        QVERIFY(!registry.anotherInstanceRunning());
+        registry.release();
+        QVERIFY2(!QFileInfo::exists(own), "the registration was not this instance's own");
     }
 
     // The runtime folder cannot hold the registrations ("blocked": a file
