@@ -59,6 +59,8 @@ public:
     bool anotherInstanceRunning() override { return false; }
     Answer askYesNo(const QString &, const QString &, Answer defaultAnswer) override { return defaultAnswer; }
     void tell(const QString &, const QString &) override {}
+    bool attachConsole() override { return real_.attachConsole(); }
+    void print(const QString &text, Stream stream) override { real_.print(text, stream); }
     void terminateNow() override {}
 
 private:

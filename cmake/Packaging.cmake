@@ -2,7 +2,7 @@
 #   cmake --build build && cd build && cpack -G DEB
 # makes kintroa_<version>-<release>_<arch>.deb. Its version, maintainer, home
 # page, release date and legal notice come from the version record in the
-# top-level CMakeLists.txt.
+# top-level CMakeLists.txt. The Windows installer: cmake/WindowsPackage.cmake.
 
 set(CPACK_PACKAGE_NAME kintroa)
 set(CPACK_PACKAGE_VENDOR "${KINTROA_COMPANY}")
@@ -83,6 +83,10 @@ with Latin keying examples and what they produce in the script.")
     # Control files with the modes Debian's tools expect (0644 md5sums,
     # 0755 maintainer scripts), not those of the build folder.
     set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+endif()
+
+if(WIN32)
+    include(${PROJECT_SOURCE_DIR}/cmake/WindowsPackage.cmake)
 endif()
 
 include(CPack)

@@ -1,8 +1,11 @@
 #include "CommandLine.h"
 
 #include "VersionRecord.h"
+#include "platform/Platform.h"
 
 #include <QCommandLineParser>
+
+#include <cstdlib>
 
 using namespace Qt::StringLiterals;
 
@@ -92,4 +95,14 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     else
         return refuse(u"--script-text must be %1, not '%2'."_s.arg(scriptTextNames(), mode));
     return result;
+}
+
+int CommandLine::answer(Platform &platform) const
+{
+    const bool refused = action == Action::Refuse;
+    if (platform.attachConsole())
+        platform.print(text, refused ? Platform::Stream::Error : Platform::Stream::Output);
+    else
+        platform.tell(text.trimmed(), QString::fromUtf16(VersionRecord::Title));
+    return refused ? EXIT_FAILURE : EXIT_SUCCESS;
 }

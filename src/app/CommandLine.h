@@ -2,6 +2,8 @@
 
 #include "script/ScriptFonts.h"
 
+class Platform;
+
 #include <QString>
 #include <QStringList>
 
@@ -22,4 +24,9 @@ struct CommandLine {
 
     // `arguments` as the program got them, its own name first.
     static CommandLine parse(const QStringList &arguments);
+
+    // Gives the user `text` (help, the version or the reason for refusing)
+    // and returns the exit status: printed where the program has a console,
+    // shown in a message box where it has none. Not for Action::Run.
+    int answer(Platform &platform) const;
 };

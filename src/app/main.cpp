@@ -7,7 +7,6 @@
 
 #include <QApplication>
 
-#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
@@ -18,16 +17,9 @@ int main(int argc, char *argv[])
         arguments << QString::fromLocal8Bit(argv[i]);
     // Before the application object, which needs a display.
     const CommandLine commandLine = CommandLine::parse(arguments);
-    switch (commandLine.action) {
-    case CommandLine::Action::ShowHelp:
-    case CommandLine::Action::ShowVersion:
-        std::fputs(qPrintable(commandLine.text), stdout);
-        return EXIT_SUCCESS;
-    case CommandLine::Action::Refuse:
-        std::fputs(qPrintable(commandLine.text), stderr);
-        return EXIT_FAILURE;
-    case CommandLine::Action::Run:
-        break;
+    if (commandLine.action != CommandLine::Action::Run) {
+        QtPlatform platform;
+        return commandLine.answer(platform);
     }
 
     auto windowSystemStart = std::make_unique<WindowSystemStart>(arguments.value(0, QStringLiteral("kintroa")));

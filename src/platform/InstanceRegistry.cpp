@@ -103,25 +103,32 @@ void InstanceRegistry::warnOnce(const QString &reason)
 
 QString InstanceRegistry::ownLockPath() const
 {
-    return directory_ + u"/instance-"_s + QString::number(QCoreApplication::applicationPid()) + u".lock"_s;
+    return *directory_ + u"/instance-"_s + QString::number(QCoreApplication::applicationPid()) + u".lock"_s;
 }
 
 bool InstanceRegistry::anotherInstanceRunning()
 {
-    if (directory_.isEmpty()) {
+    if (!directory_)
+        directory_ = defaultDirectory();
+    if (directory_->isEmpty()) {
         warnOnce(u"no private folder for instance locks"_s);
         return false;
     }
-    QDir dir(directory_);
+    QDir dir(*directory_);
     if (!dir.exists())
         dir.mkpath(u"."_s);
 
     if (!ownLock_) {
+        // No two running processes share an id, so a lock file under this
+        // one's id was left by an ended process. Windows hands freed ids out
+        // again, and Wine at once; as it names a live process of the same
+        // program, QLockFile would take it for held.
+        QFile::remove(ownLockPath());
         ownLock_ = std::make_unique<QLockFile>(ownLockPath());
         ownLock_->setStaleLockTime(0);
         if (!ownLock_->tryLock(0)) {
             ownLock_.reset();
-            warnOnce(u"cannot take an instance lock in "_s + QDir::toNativeSeparators(directory_));
+            warnOnce(u"cannot take an instance lock in "_s + QDir::toNativeSeparators(*directory_));
             return false;
         }
     }
@@ -132,6 +139,13 @@ bool InstanceRegistry::anotherInstanceRunning()
         const QString path = dir.filePath(entry);
         if (ownLock_ && path == ownLockPath())
             continue;
+#if defined(Q_OS_WIN)
+        // A running instance holds its lock file open, and Windows deletes
+        // no open file: one that can be deleted is a leftover, whatever
+        // process now has the id written in it.
+        if (!QFile::remove(path))
+            othersAlive = true;
+#else
         QLockFile other(path);
         other.setStaleLockTime(0);
         if (other.tryLock(0)) {
@@ -142,6 +156,7 @@ bool InstanceRegistry::anotherInstanceRunning()
         } else if (other.error() == QLockFile::LockFailedError) {
             othersAlive = true;
         }
+#endif
     }
     return othersAlive;
 }

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 // Tells whether another instance of the program runs for the same user.
 //
@@ -17,7 +18,11 @@
 class InstanceRegistry final
 {
 public:
-    explicit InstanceRegistry(QString directory = defaultDirectory());
+    // The registrations go to defaultDirectory(), looked up on first use:
+    // on Windows and macOS it depends on the program's name, which is given
+    // after start-up, and a run that only answers --version makes no folder.
+    InstanceRegistry() = default;
+    explicit InstanceRegistry(QString directory);
     ~InstanceRegistry();
     Q_DISABLE_COPY_MOVE(InstanceRegistry)
 
@@ -39,7 +44,7 @@ private:
 
     void warnOnce(const QString &reason);
 
-    QString directory_;
+    std::optional<QString> directory_;
     std::unique_ptr<QLockFile> ownLock_;
     bool warned_ = false;
 };

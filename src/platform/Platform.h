@@ -13,6 +13,7 @@ class Platform
 {
 public:
     enum class Answer { Yes, No };
+    enum class Stream { Output, Error };
 
     virtual ~Platform() = default;
 
@@ -35,6 +36,15 @@ public:
 
     // An application-modal box with a single OK button and no icon.
     virtual void tell(const QString &text, const QString &title) = 0;
+
+    // Whether text printed for the user reaches someone: a terminal or console,
+    // or a pipe or file that took the standard streams. A Windows program of
+    // the desktop has no console of its own; started from one (cmd.exe), it
+    // borrows its parent's. Without any, the caller shows its text in a box.
+    virtual bool attachConsole() = 0;
+
+    // Prints `text` as it is on standard output or standard error.
+    virtual void print(const QString &text, Stream stream) = 0;
 
     // Ends the process with status 0 without running any window's closing
     // steps. The real implementation does not return; callers must not rely on

@@ -2,14 +2,19 @@
 
 #include "base/Twips.h"
 
+#include <QApplication>
+#include <QDateTime>
 #include <QFontDatabase>
-#include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
-#include <QDateTime>
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 using namespace Qt::StringLiterals;
 
@@ -94,9 +99,50 @@ Platform::Answer QtPlatform::askYesNo(const QString &text, const QString &title,
 
 void QtPlatform::tell(const QString &text, const QString &title)
 {
+    // The answer to the command line comes before the window system is
+    // open; the box opens it for its own time.
+    int argc = 1;
+    char name[] = "kintroa";
+    char *argv[] = {name, nullptr};
+    std::optional<QApplication> windowSystem;
+    if (!QCoreApplication::instance())
+        windowSystem.emplace(argc, argv);
+
     QMessageBox box(QMessageBox::NoIcon, title, shownText(text), QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
+}
+
+bool QtPlatform::attachConsole()
+{
+#ifdef Q_OS_WIN
+    const auto usable = [](DWORD which) {
+        const HANDLE handle = GetStdHandle(which);
+        return handle && handle != INVALID_HANDLE_VALUE && GetFileType(handle) != FILE_TYPE_UNKNOWN;
+    };
+    const bool output = usable(STD_OUTPUT_HANDLE);
+    const bool error = usable(STD_ERROR_HANDLE);
+    if (output && error)
+        return true;
+    if (!AttachConsole(ATTACH_PARENT_PROCESS))
+        return false;
+    // The C library set up its streams before there was a console to write to.
+    if (!output && !std::freopen("CONOUT$", "w", stdout))
+        return false;
+    if (!error && !std::freopen("CONOUT$", "w", stderr))
+        return false;
+    return true;
+#else
+    // A Unix program's standard streams are where its starter wants them.
+    return true;
+#endif
+}
+
+void QtPlatform::print(const QString &text, Stream stream)
+{
+    FILE *file = stream == Stream::Error ? stderr : stdout;
+    std::fputs(text.toLocal8Bit().constData(), file);
+    std::fflush(file);
 }
 
 void QtPlatform::terminateNow()

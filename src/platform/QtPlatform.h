@@ -18,6 +18,8 @@ public:
     bool anotherInstanceRunning() override;
     Answer askYesNo(const QString &text, const QString &title, Answer defaultAnswer) override;
     void tell(const QString &text, const QString &title) override;
+    bool attachConsole() override;
+    void print(const QString &text, Stream stream) override;
     void terminateNow() override;
 
 private:

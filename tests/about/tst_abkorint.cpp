@@ -14,6 +14,8 @@
 #include <QApplication>
 #include <QIcon>
 #include <QPaintEvent>
+#include <QPushButton>
+#include <QSet>
 #include <QTest>
 
 #include <algorithm>
@@ -276,6 +278,25 @@ void TestAbKorInt::shouldSlideOnTimerTicksRepaintingOnlyTheIcon()
     QTRY_COMPARE(icon->x(), trackPixel(0)); // Timer1's own ticks
     QCoreApplication::processEvents();
 
+    // Some styles animate the default button on a clock of their own
+    // (Windows' pulsing default button). What repaints while the clock, and
+    // so the icon, stands still is not the icon's doing; only such a button
+    // may do it.
+    QSet<const QWidget *> animated;
+    QRegion animatedRegion;
+    {
+        PaintRecorder idle(about);
+        QTest::qWait(400);
+        for (QWidget *control : about.controls().all()) {
+            if (idle.paints.value(control) == 0)
+                continue;
+            const auto *button = qobject_cast<const QPushButton *>(control);
+            QVERIFY2(button && button->isDefault(), qPrintable(control->objectName() + u" repaints by itself"_s));
+            animated.insert(control);
+            animatedRegion += control->geometry();
+        }
+    }
+
     PaintRecorder recorder(about);
     const QRect before = icon->geometry();
     platform.clock = 2.0f; // step 72
@@ -286,9 +307,9 @@ void TestAbKorInt::shouldSlideOnTimerTicksRepaintingOnlyTheIcon()
     QTRY_VERIFY(!recorder.windowRegion.isEmpty());
     QCoreApplication::processEvents();
 
-    QCOMPARE(recorder.windowRegion.subtracted(QRegion(before) + icon->geometry()), QRegion());
+    QCOMPARE(recorder.windowRegion.subtracted(QRegion(before) + icon->geometry() + animatedRegion), QRegion());
     for (QWidget *control : about.controls().all())
-        if (control != icon)
+        if (control != icon && !animated.contains(control))
             QCOMPARE(recorder.paints.value(control), 0);
 }
 

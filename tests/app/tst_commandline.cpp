@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 #include "VersionRecord.h"
 #include "WindowSystemStart.h"
+#include "support/FakePlatform.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -56,8 +57,9 @@ private:
         }
         result.crashed = process.exitStatus() == QProcess::CrashExit;
         result.status = process.exitCode();
-        result.out = QString::fromLocal8Bit(process.readAllStandardOutput());
-        result.err = QString::fromLocal8Bit(process.readAllStandardError());
+        // Windows' C library ends lines with CR LF in text mode.
+        result.out = QString::fromLocal8Bit(process.readAllStandardOutput()).replace(u"\r\n"_s, u"\n"_s);
+        result.err = QString::fromLocal8Bit(process.readAllStandardError()).replace(u"\r\n"_s, u"\n"_s);
         return result;
     }
 
@@ -109,6 +111,53 @@ private Q_SLOTS:
     {
         const CommandLine parsed = CommandLine::parse({u"kintroa"_s, u"--version"_s});
         QCOMPARE(parsed.text, u"kintroa %1.%2.%3\n"_s.arg(VersionRecord::Major).arg(VersionRecord::Minor).arg(VersionRecord::Revision));
+    }
+
+    // Help, the version and a refusal reach the user: on the console where
+    // there is one (a refusal on standard error), else in a message box.
+    void shouldAnswerOnTheConsoleOrInABox_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("console");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<bool>("onStandardError");
+        for (const bool console : {true, false}) {
+            const char *where = console ? "console" : "no console";
+            QTest::addRow("--help, %s", where) << QStringList{u"--help"_s} << console << 0 << false;
+            QTest::addRow("--version, %s", where) << QStringList{u"--version"_s} << console << 0 << false;
+            QTest::addRow("bad value, %s", where) << QStringList{u"--script-text=fancy"_s} << console << 1 << true;
+            QTest::addRow("stray word, %s", where) << QStringList{u"hindi"_s} << console << 1 << true;
+        }
+    }
+
+    void shouldAnswerOnTheConsoleOrInABox()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, console);
+        QFETCH(int, status);
+        QFETCH(bool, onStandardError);
+        const CommandLine parsed = CommandLine::parse(QStringList{u"kintroa"_s} + arguments);
+        FakePlatform platform;
+        platform.console = console;
+
+        QCOMPARE(parsed.answer(platform), status);
+        QCOMPARE(platform.calls.value(0), u"console?"_s);
+        QCOMPARE(platform.calls.size(), 2);
+        if (console) {
+            QVERIFY(platform.boxes.isEmpty());
+            QCOMPARE(platform.printed.size(), 1);
+            QCOMPARE(platform.printed.first().first == Platform::Stream::Error, onStandardError);
+            QCOMPARE(platform.printed.first().second, parsed.text);
+        } else {
+            QVERIFY(platform.printed.isEmpty());
+            QCOMPARE(platform.boxes.size(), 1);
+            const FakePlatform::Box &box = platform.boxes.first();
+            QVERIFY(!box.yesNo);
+            QCOMPARE(box.title, QString::fromUtf16(VersionRecord::Title));
+            // The whole text, without the line end a terminal needs.
+            QCOMPARE(box.text, parsed.text.trimmed());
+            QVERIFY(!box.text.isEmpty());
+        }
     }
 
     void shouldAnswerWithoutADisplay_data()

@@ -1,7 +1,8 @@
 // A stand-in for a running program instance, for the instance tests: it asks
 // the real platform whether another instance runs, prints "other" or "none",
 // and then either holds on until its standard input closes ("hold") or ends
-// itself at once the way the program does ("exit").
+// itself at once the way the program does ("exit"). "where" only prints the
+// folder in which the instances register.
 #include "platform/QtPlatform.h"
 
 #include <QCoreApplication>
@@ -13,6 +14,10 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("KIntroA"));
+    if (argc > 1 && std::strcmp(argv[1], "where") == 0) {
+        std::puts(qPrintable(InstanceRegistry::defaultDirectory()));
+        return 0;
+    }
     QtPlatform platform;
     std::puts(platform.anotherInstanceRunning() ? "other" : "none");
     std::fflush(stdout);

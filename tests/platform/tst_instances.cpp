@@ -1,7 +1,12 @@
+#include "platform/InstanceRegistry.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -110,6 +115,32 @@ private Q_SLOTS:
         QCOMPARE(answer, u"none"_s);
     }
 
+    // A lock file under this process's own id was left by an ended process
+    // that had the same id (Windows and Wine give freed ids out again): it
+    // counts as no other instance, and this one registers in its place.
+    void shouldTakeOverALeftoverUnderItsOwnProcessId()
+    {
+        QTemporaryDir folder;
+        const QString own = folder.filePath(u"instance-%1.lock"_s.arg(QCoreApplication::applicationPid()));
+        QByteArray contents;
+        {
+            QLockFile original(own);
+            QVERIFY(original.tryLock(0));
+            QFile file(own);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            contents = file.readAll();
+        }
+        QFile leftover(own);
+        QVERIFY(leftover.open(QIODevice::WriteOnly));
+        leftover.write(contents);
+        leftover.close();
+
+        InstanceRegistry registry(folder.path());
+        QVERIFY(!registry.anotherInstanceRunning());
+        registry.release();
+        QVERIFY2(!QFileInfo::exists(own), "the registration was not this instance's own");
+    }
+
     // The runtime folder cannot hold the registrations ("blocked": a file
     // stands where the folder would be) or is not the user's private one;
     // the check falls back to a private folder under the temporary location.
@@ -188,8 +219,20 @@ private Q_SLOTS:
     void shouldKeepInstancesOfOtherUsersApart()
     {
         QString answer;
-        QVERIFY(start(u"hold"_s, &answer));
+        QProcess *holder = start(u"hold"_s, &answer);
+        QVERIFY(holder);
 
+#if defined(Q_OS_WIN)
+        // Windows gives every user a local application data folder of their
+        // own; the instances register in it.
+        QProcess where;
+        where.start(QStringLiteral(INSTANCE_PROBE), {u"where"_s});
+        QVERIFY(where.waitForFinished(10000));
+        const QString folder = QString::fromLocal8Bit(where.readAllStandardOutput()).trimmed();
+        const QString local = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+        QVERIFY2(!local.isEmpty() && folder.startsWith(local + u'/'), qPrintable(folder + u" is not in "_s + local));
+        QVERIFY2(QFileInfo::exists(u"%1/instance-%2.lock"_s.arg(folder).arg(holder->processId())), qPrintable(folder));
+#else
         // Another user has another runtime folder.
         QTemporaryDir otherUser;
         auto process = std::make_unique<QProcess>();
@@ -199,6 +242,7 @@ private Q_SLOTS:
         process->start(QStringLiteral(INSTANCE_PROBE), {u"exit"_s});
         QVERIFY(process->waitForFinished(10000));
         QCOMPARE(QString::fromLatin1(process->readAllStandardOutput()).trimmed(), u"none"_s);
+#endif
     }
 };
 

@@ -1,6 +1,7 @@
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -83,6 +84,42 @@ private Q_SLOTS:
             Qt::Key_Return);
         platform.tell(u"One. Two. \rPlease.\r     a@b.example"_s, u"KIntroA"_s);
         QVERIFY(looked);
+    }
+
+    // With the system's real fonts: a legacy font whose family is installed
+    // shows its glyph codes; every other one is shown as Unicode in a family
+    // that can write its script. Each choice is logged, for a look at a
+    // machine with one legacy font installed.
+    void shouldShowAsDesignedOnlyTheLegacyFontsThatAreInstalled()
+    {
+        QtPlatform platform;
+        const QStringList families = QFontDatabase::families();
+        const auto writingSystemOf = [](LegacyFont font) {
+            switch (font) {
+            case LegacyFont::Devanagari:
+                return QFontDatabase::Devanagari;
+            case LegacyFont::Bengali:
+                return QFontDatabase::Bengali;
+            case LegacyFont::Gujarati:
+                return QFontDatabase::Gujarati;
+            case LegacyFont::Gurumukhi:
+                return QFontDatabase::Gurmukhi;
+            }
+            return QFontDatabase::Any;
+        };
+        for (const LegacyFont font : AllLegacyFonts) {
+            const QString face = legacyFace(font);
+            const bool installed = families.contains(face, Qt::CaseInsensitive);
+            QCOMPARE(platform.scriptFonts().showsUnicode(font), !installed);
+            const QString family = platform.scriptFonts().unicodeFamily(font);
+            QVERIFY2(family.compare(face, Qt::CaseInsensitive) != 0, qPrintable(face));
+            if (!family.isEmpty())
+                QVERIFY2(QFontDatabase::writingSystems(family).contains(writingSystemOf(font)), qPrintable(family));
+            if (installed)
+                qInfo("%s: installed, its glyph codes shown in it", qPrintable(face));
+            else
+                qInfo("%s: missing, Unicode shown in \"%s\"", qPrintable(face), qPrintable(family));
+        }
     }
 
     void shouldGiveTheTimeOfDayAndTheScreenInTwips()

@@ -37,6 +37,18 @@ void FakePlatform::tell(const QString &text, const QString &title)
         whileBoxOpen(boxes.last());
 }
 
+bool FakePlatform::attachConsole()
+{
+    calls.append(u"console?"_s);
+    return console;
+}
+
+void FakePlatform::print(const QString &text, Stream stream)
+{
+    calls.append(u"print"_s);
+    printed.append({stream, text});
+}
+
 void FakePlatform::terminateNow()
 {
     calls.append(u"terminate"_s);

@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <functional>
+#include <utility>
 
 // A platform whose every decision the test makes: the clock, the screen, the
 // other instance and the answers to message boxes. It records what the
@@ -25,6 +26,8 @@ public:
     bool anotherInstanceRunning() override;
     Answer askYesNo(const QString &text, const QString &title, Answer defaultAnswer) override;
     void tell(const QString &text, const QString &title) override;
+    bool attachConsole() override;
+    void print(const QString &text, Stream stream) override;
     void terminateNow() override;
 
     // The clock: successive readings come from `clockReadings` while it has
@@ -39,8 +42,12 @@ public:
     ScriptFonts scriptFontsChoice;
     Answer answer = Answer::Yes;
 
+    // Whether a console can be had, and what was printed there, in order.
+    bool console = true;
+    QList<std::pair<Stream, QString>> printed;
+
     // What the program asked, e.g. "instance?", "ask:<title>", "tell:<title>",
-    // "clock", "terminate".
+    // "console?", "print", "clock", "terminate".
     QStringList calls;
 
     struct Box {
