@@ -32,23 +32,25 @@ QtPlatform::QtPlatform(ScriptTextOption scriptText)
 {
 }
 
+QFontDatabase::WritingSystem QtPlatform::writingSystemOf(LegacyFont font)
+{
+    switch (font) {
+    case LegacyFont::Devanagari:
+        return QFontDatabase::Devanagari;
+    case LegacyFont::Bengali:
+        return QFontDatabase::Bengali;
+    case LegacyFont::Gujarati:
+        return QFontDatabase::Gujarati;
+    case LegacyFont::Gurumukhi:
+        return QFontDatabase::Gurmukhi;
+    }
+    return QFontDatabase::Any;
+}
+
 const ScriptFonts &QtPlatform::scriptFonts() const
 {
     // Decided on first use, once the application's font database exists.
     if (!scriptFonts_) {
-        const auto writingSystemOf = [](LegacyFont font) {
-            switch (font) {
-            case LegacyFont::Devanagari:
-                return QFontDatabase::Devanagari;
-            case LegacyFont::Bengali:
-                return QFontDatabase::Bengali;
-            case LegacyFont::Gujarati:
-                return QFontDatabase::Gujarati;
-            case LegacyFont::Gurumukhi:
-                return QFontDatabase::Gurmukhi;
-            }
-            return QFontDatabase::Any;
-        };
         const ScriptFonts::Catalog installed{
             QFontDatabase::families(),
             [&](LegacyFont font) { return QFontDatabase::families(writingSystemOf(font)); },

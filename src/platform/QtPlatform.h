@@ -3,6 +3,8 @@
 #include "InstanceRegistry.h"
 #include "Platform.h"
 
+#include <QFontDatabase>
+
 #include <optional>
 
 // The platform as Qt and the operating system provide it.
@@ -21,6 +23,9 @@ public:
     bool attachConsole() override;
     void print(const QString &text, Stream stream) override;
     void terminateNow() override;
+
+    // The font system's writing system of a legacy font's script.
+    static QFontDatabase::WritingSystem writingSystemOf(LegacyFont font);
 
 private:
     InstanceRegistry instances_;

@@ -94,19 +94,6 @@ private Q_SLOTS:
     {
         QtPlatform platform;
         const QStringList families = QFontDatabase::families();
-        const auto writingSystemOf = [](LegacyFont font) {
-            switch (font) {
-            case LegacyFont::Devanagari:
-                return QFontDatabase::Devanagari;
-            case LegacyFont::Bengali:
-                return QFontDatabase::Bengali;
-            case LegacyFont::Gujarati:
-                return QFontDatabase::Gujarati;
-            case LegacyFont::Gurumukhi:
-                return QFontDatabase::Gurmukhi;
-            }
-            return QFontDatabase::Any;
-        };
         for (const LegacyFont font : AllLegacyFonts) {
             const QString face = legacyFace(font);
             const bool installed = families.contains(face, Qt::CaseInsensitive);
@@ -114,7 +101,7 @@ private Q_SLOTS:
             const QString family = platform.scriptFonts().unicodeFamily(font);
             QVERIFY2(family.compare(face, Qt::CaseInsensitive) != 0, qPrintable(face));
             if (!family.isEmpty())
-                QVERIFY2(QFontDatabase::writingSystems(family).contains(writingSystemOf(font)), qPrintable(family));
+                QVERIFY2(QFontDatabase::writingSystems(family).contains(QtPlatform::writingSystemOf(font)), qPrintable(family));
             if (installed)
                 qInfo("%s: installed, its glyph codes shown in it", qPrintable(face));
             else
