@@ -1,0 +1,224 @@
+#include "LauncherFixture.h"
+#include "forms/FormButton.h"
+#include "forms/FormControls.h"
+#include "forms/FormLabel.h"
+#include "support/ScreenReader.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// What a screen reader hears of the choice: the focus events, in order.
+QList<QPointer<QObject>> focusEvents;
+
+void recordFocus(QAccessibleEvent *event)
+{
+    if (event->type() == QAccessible::Focus)
+        focusEvents.append(event->object());
+}
+
+QString spokenName(QObject *object)
+{
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(object);
+    return accessible ? accessible->text(QAccessible::Name) : QString();
+}
+
+QString spokenDescription(QObject *object)
+{
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(object);
+    return accessible ? accessible->text(QAccessible::Description) : QString();
+}
+
+const QString LanguagePrompt = u"Choose a language for showing information"_s;
+const QString ScriptPrompt = u"Choose the script you want described"_s;
+
+} // namespace
+
+// Where the focus goes as the choice moves from stage to stage, and what a
+// screen reader says there. A step is "click NAME", "key NAME" (the focus on
+// it, then Space), "press NAME" (the press action of assistive technology),
+// "alt+I", or "show and close" (the introduction, closed again).
+class StagePromptsTest final : public QObject
+{
+    Q_OBJECT
+
+private:
+    static void take(IntroPix &launcher, const QString &step)
+    {
+        const QStringList words = step.split(u' ');
+        const QString &name = words.last();
+        if (step == u"alt+I"_s) {
+            // An access key presses its button a moment later, as a click would.
+            QTest::keyClick(&launcher, Qt::Key_I, Qt::AltModifier);
+            QTRY_VERIFY(launcher.controls().label(u"Label6"_s)->isVisible());
+        } else if (step == u"show and close"_s) {
+            int closed = 0;
+            QTimer closer;
+            connect(&closer, &QTimer::timeout, &launcher, [&closed] {
+                if (QWidget *modal = QApplication::activeModalWidget()) {
+                    modal->close();
+                    ++closed;
+                }
+            });
+            closer.start(20);
+            QTest::keyClick(&launcher, Qt::Key_S, Qt::AltModifier);
+            QTRY_COMPARE(closed, 1);
+            // What the window manager does once the introduction is gone.
+            QApplication::setActiveWindow(&launcher);
+        } else if (words.first() == u"click"_s) {
+            QTest::mouseClick(launcher.controls().control(name), Qt::LeftButton);
+        } else if (words.first() == u"key"_s) {
+            QWidget *button = launcher.controls().control(name);
+            button->setFocus();
+            focusEvents.clear();
+            QTest::keyClick(button, Qt::Key_Space);
+        } else if (words.first() == u"press"_s) {
+            QWidget *button = launcher.controls().control(name);
+            QAccessible::queryAccessibleInterface(button)->actionInterface()->doAction(
+                QAccessibleActionInterface::pressAction());
+            QTRY_VERIFY(!static_cast<FormButton *>(button)->isDown());
+        } else {
+            QFAIL(qPrintable(u"unknown step "_s + step));
+        }
+    }
+
+private Q_SLOTS:
+    void init() { focusEvents.clear(); }
+
+    void shouldLeadIntoEachStage_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("prompt");      // empty: none is shown
+        QTest::addColumn<QString>("firstChoice"); // where Tab goes from the prompt
+        QTest::addColumn<QString>("summary");     // what "Show" tells; empty: nothing
+
+        const QString start = u"click Command3D9"_s;
+        const QString none;
+        const QString english = u"Command3D1"_s;
+        const QString hindi = u"Command3D2"_s;
+        QTest::newRow("Start Introduction clicked") << QStringList{start} << LanguagePrompt << english << none;
+        QTest::newRow("Start Introduction by its access key")
+            << QStringList{u"alt+I"_s} << LanguagePrompt << english << none;
+        QTest::newRow("English by keyboard, which hides it")
+            << QStringList{start, u"key Command3D1"_s} << ScriptPrompt << hindi << none;
+        QTest::newRow("Hindi by keyboard, which stays")
+            << QStringList{start, u"key Command3D2"_s} << ScriptPrompt << hindi << none;
+        QTest::newRow("Bengali by its column header")
+            << QStringList{start, u"click Label3"_s} << ScriptPrompt << hindi << none;
+        QTest::newRow("Gujarati by an assistive press")
+            << QStringList{start, u"press Command3D6"_s} << ScriptPrompt << hindi << none;
+        QTest::newRow("Marathi first: the language is still to choose")
+            << QStringList{start, u"key Command3D4"_s} << LanguagePrompt << english << none;
+        QTest::newRow("Reselect? from the script stage")
+            << QStringList{start, u"click Command3D1"_s, u"key Command3D11"_s} << LanguagePrompt << english << none;
+        QTest::newRow("Reselect? once both are chosen")
+            << QStringList{start, u"click Command3D1"_s, u"click Command3D5"_s, u"key Command3D11"_s}
+            << LanguagePrompt << english << none;
+        QTest::newRow("back from the introduction")
+            << QStringList{start, u"click Command3D1"_s, u"click Command3D2"_s, u"show and close"_s}
+            << LanguagePrompt << english << none;
+        QTest::newRow("English and Devanagari by keyboard")
+            << QStringList{start, u"key Command3D1"_s, u"key Command3D2"_s} << none << none
+            << u"Introduction in English about the script for Devanagari"_s;
+        QTest::newRow("Bengali and Gurumukhi by assistive presses")
+            << QStringList{start, u"press Command3D5"_s, u"press Command3D7"_s} << none << none
+            << u"Introduction in Bengali about the script for Gurumukhi"_s;
+        // Both are chosen, but the script prompt and its two buttons are still in sight.
+        QTest::newRow("Sanskrit first, then English")
+            << QStringList{start, u"click Command3D14"_s, u"key Command3D1"_s} << ScriptPrompt << u"Command3D4"_s
+            << u"Introduction in English about the script for Devanagari"_s;
+    }
+
+    // With a screen reader at work, a stage begins on its prompt, and Tab
+    // goes on to the first button the stage offers; "Show" tells the
+    // summary. Each step moves the focus only where it leads, so nothing is
+    // heard twice and no button between is heard.
+    void shouldLeadIntoEachStage()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, prompt);
+        QFETCH(QString, firstChoice);
+        QFETCH(QString, summary);
+
+        const ScreenReader screenReader;
+        QVERIFY(screenReader.working());
+        QAccessible::installUpdateHandler(recordFocus);
+        LauncherFixture fixture;
+        QVERIFY(fixture.started);
+        IntroPix &launcher = fixture.launcher;
+        QApplication::setActiveWindow(&launcher);
+        QVERIFY(QTest::qWaitForWindowActive(&launcher));
+
+        const QString last = steps.takeLast();
+        for (const QString &step : std::as_const(steps))
+            take(launcher, step);
+        QWidget *actedOn = last.contains(u' ') ? launcher.controls().control(last.split(u' ').last()) : nullptr;
+        focusEvents.clear();
+        take(launcher, last);
+
+        QTRY_VERIFY(QApplication::focusWidget() && QApplication::focusWidget()->window() == &launcher);
+        QWidget *lead = QApplication::focusWidget();
+        QCOMPARE(spokenDescription(launcher.controls().control(u"Command3D12"_s)), summary);
+        if (prompt.isEmpty()) {
+            QCOMPARE(lead->objectName(), u"Command3D12"_s);
+        } else {
+            QVERIFY2(qobject_cast<FormLabel *>(lead), qPrintable(lead->objectName()));
+            QCOMPARE(spokenName(lead), prompt);
+        }
+        // The focus comes to the lead once; before it, at most on what the
+        // pointer clicked.
+        focusEvents.removeIf([&launcher](const QPointer<QObject> &focused) {
+            auto *widget = qobject_cast<QWidget *>(focused);
+            return !widget || widget->window() != &launcher; // the introduction's own, gone with it
+        });
+        for (QObject *focused : std::as_const(focusEvents))
+            QVERIFY2(focused == lead || (focused == actedOn && last.startsWith(u"click"_s)),
+                     qPrintable(u"heard on the way: "_s + focused->objectName()));
+        QVERIFY(!focusEvents.isEmpty());
+        QCOMPARE(focusEvents.last(), lead);
+        QCOMPARE(focusEvents.count(lead), 1);
+
+        if (!prompt.isEmpty()) {
+            QTest::keyClick(lead, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), firstChoice);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+            QCOMPARE(QApplication::focusWidget(), lead);
+        }
+    }
+
+    void shouldStartEachStageOnItsFirstButtonWithoutAScreenReader_data() { shouldLeadIntoEachStage_data(); }
+
+    // Without assistive technology the prompts are no stops: the focus goes
+    // straight to the stage's first button, or to "Show", and the Tab order
+    // is the design's.
+    void shouldStartEachStageOnItsFirstButtonWithoutAScreenReader()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, prompt);
+        QFETCH(QString, firstChoice);
+
+        LauncherFixture fixture;
+        QVERIFY(fixture.started);
+        IntroPix &launcher = fixture.launcher;
+        QApplication::setActiveWindow(&launcher);
+        QVERIFY(QTest::qWaitForWindowActive(&launcher));
+        for (const QString &step : std::as_const(steps))
+            take(launcher, step);
+
+        const QString expected = prompt.isEmpty() ? u"Command3D12"_s : firstChoice;
+        QTRY_VERIFY(QApplication::focusWidget() && QApplication::focusWidget()->window() == &launcher);
+        QCOMPARE(QApplication::focusWidget()->objectName(), expected);
+        for (QWidget *control : launcher.controls().all())
+            if (qobject_cast<FormLabel *>(control))
+                QCOMPARE(control->focusPolicy(), Qt::NoFocus);
+    }
+};
+
+QTEST_MAIN(StagePromptsTest)
+#include "tst_stageprompts.moc"
