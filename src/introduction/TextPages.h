@@ -8,6 +8,7 @@
 #include <array>
 #include <optional>
 #include <span>
+#include <utility>
 #include <vector>
 
 // The explanatory text pages as data. A page holds, per subject, the captions
@@ -51,6 +52,10 @@ inline constexpr int SubjectCount = 7;
 // page labels are keying examples.
 inline constexpr std::array<int, 3> TextLabels{8, 13, 15};
 inline constexpr std::array<int, 6> SampleLabels{10, 12, 14, 17, 19, 21};
+
+// Each keying label stands left of the sample label that shows what its
+// keying gives: {keying, sample}.
+inline constexpr std::array<std::pair<int, int>, 5> KeyingBesideSample{{{9, 10}, {11, 12}, {16, 17}, {18, 19}, {20, 21}}};
 
 constexpr bool isTextLabel(int label)
 {

@@ -1,0 +1,229 @@
+#include "IntroFixture.h"
+#include "forms/FormButton.h"
+#include "forms/FormControls.h"
+#include "forms/FormLabel.h"
+#include "introduction/TextPages.h"
+#include "platform/QtPlatform.h"
+#include "support/ScreenReader.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QTest>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString spokenName(const QWidget *widget)
+{
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(const_cast<QWidget *>(widget));
+    return accessible ? accessible->text(QAccessible::Name) : QString();
+}
+
+QString subjectButtonName(int subject)
+{
+    return u"Command3D"_s + QString::number(subject + 3);
+}
+
+bool isSample(const FormLabel &label)
+{
+    return std::ranges::any_of(SampleLabels, [&](int number) { return label.objectName() == u"Label"_s + QString::number(number); });
+}
+
+// A page label's text as a sighted reader takes it in: its lines, without
+// the blanks that only place it.
+QString shownText(const FormLabel &label)
+{
+    return label.caption().replace(u'\r', u'\n').trimmed();
+}
+
+// What a listener should meet on the page shown, worked out from what is on
+// the screen: the labels with text, row by row from the top, each row from
+// the left; a keying example and the sample right beside it on its row make
+// one stop, "keying: sample".
+QStringList expectedStops(const FormControls &controls)
+{
+    QList<const FormLabel *> shown;
+    for (int number = FirstPageLabel; number <= LastPageLabel; ++number) {
+        const FormLabel *label = controls.label(u"Label"_s + QString::number(number));
+        if (!shownText(*label).isEmpty())
+            shown.append(label);
+    }
+    std::ranges::sort(shown, [](const FormLabel *a, const FormLabel *b) {
+        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+    });
+    QStringList stops;
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        const FormLabel &label = *shown[i];
+        const FormLabel *beside = i + 1 < shown.size() ? shown[i + 1] : nullptr;
+        if (!isSample(label) && beside && isSample(*beside) && beside->y() == label.y()) {
+            stops.append(shownText(label) + u": "_s + shownText(*beside));
+            ++i;
+        } else {
+            stops.append(shownText(label));
+        }
+    }
+    return stops;
+}
+
+struct Walk {
+    QStringList heard;         // what each stop said, in Tab order
+    QString afterLast;         // where Tab goes from the last stop
+    QString beforeFirst;       // where Shift+Tab goes from the first
+};
+
+// Chooses the subject as a keyboard user does and walks the page with Tab.
+Walk readSubject(IntroEng &window, int subject)
+{
+    Walk walk;
+    auto *button = window.controls().button(subjectButtonName(subject));
+    button->setFocus();
+    QTest::keyClick(button, Qt::Key_Space);
+    QWidget *first = QApplication::focusWidget();
+    if (first && qobject_cast<FormLabel *>(first)) {
+        QTest::keyClick(first, Qt::Key_Tab, Qt::ShiftModifier);
+        walk.beforeFirst = QApplication::focusWidget()->objectName();
+        first->setFocus();
+    }
+    QWidget *at = first;
+    for (int guard = 0; at && qobject_cast<FormLabel *>(at) && guard < 20; ++guard) {
+        walk.heard.append(spokenName(at));
+        QTest::keyClick(at, Qt::Key_Tab);
+        at = QApplication::focusWidget();
+    }
+    walk.afterLast = at ? at->objectName() : QString();
+    return walk;
+}
+
+const ScriptFonts &unicodeFonts()
+{
+    static const ScriptFonts fonts = QtPlatform(ScriptTextOption::Unicode).scriptFonts();
+    return fonts;
+}
+
+void showAndActivate(IntroEng &window)
+{
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
+} // namespace
+
+// A page as a screen reader user meets it: chosen with Space, read with Tab.
+class PageReadingTest final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void shouldReadEachPageInReadingOrder_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("script");
+        for (const QString &language : {u"English"_s, u"Hindi"_s, u"Bengali"_s})
+            for (const QString &script : {u"Devanagari"_s, u"Bengali"_s, u"Gujarati"_s, u"Gurumukhi"_s})
+                QTest::addRow("%s about %s", qPrintable(language), qPrintable(script)) << language << script;
+    }
+
+    // Every text of the page is heard once, in the order it is read, each
+    // keying with what it gives, and nothing of the page before: the
+    // subjects are read one after another in the same window. Shift+Tab
+    // from the first stop is back on the subject, and Tab from the last one
+    // goes on where Tab from the subject button goes.
+    void shouldReadEachPageInReadingOrder()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, script);
+        const ScreenReader screenReader;
+        QVERIFY(screenReader.working());
+        IntroFixture intro(language, script, unicodeFonts());
+        showAndActivate(intro.window());
+
+        for (int subject = 1; subject <= SubjectCount; ++subject) {
+            const QString where = u"subject "_s + QString::number(subject);
+            const Walk walk = readSubject(intro.window(), subject);
+            QCOMPARE(walk.heard, expectedStops(intro.window().controls()));
+            QVERIFY2(!walk.heard.isEmpty(), qPrintable(where));
+            QCOMPARE(walk.beforeFirst, subjectButtonName(subject));
+            QCOMPARE(walk.afterLast, subject < SubjectCount ? subjectButtonName(subject + 1) : u"Command3D3"_s);
+        }
+    }
+
+    void shouldHearTheSameWhereTheLegacyFontsAreInstalled_data() { shouldReadEachPageInReadingOrder_data(); }
+
+    // Glyph codes are never heard: where the legacy fonts show them, a
+    // listener hears the same Unicode text as where they are missing.
+    void shouldHearTheSameWhereTheLegacyFontsAreInstalled()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, script);
+        const ScreenReader screenReader;
+        QVERIFY(screenReader.working());
+        IntroFixture unicode(language, script, unicodeFonts());
+        IntroFixture legacy(language, script);
+        showAndActivate(unicode.window());
+        for (int subject = 1; subject <= SubjectCount; ++subject) {
+            const QStringList heardInUnicode = readSubject(unicode.window(), subject).heard;
+            unicode.window().hide();
+            showAndActivate(legacy.window());
+            QCOMPARE(readSubject(legacy.window(), subject).heard, heardInUnicode);
+            legacy.window().hide();
+            showAndActivate(unicode.window());
+        }
+    }
+
+    // Without assistive technology a subject keeps the focus on its button,
+    // no label takes the focus, and Tab runs through the buttons as designed:
+    // Close, Restart Introduction, then the subjects from the top.
+    void shouldKeepTheDesignsTabOrderWithoutAScreenReader()
+    {
+        IntroFixture intro(u"English"_s, u"Devanagari"_s, unicodeFonts());
+        showAndActivate(intro.window());
+        for (int subject = 1; subject <= SubjectCount; ++subject) {
+            auto *button = intro.window().controls().button(subjectButtonName(subject));
+            button->setFocus();
+            QTest::keyClick(button, Qt::Key_Space);
+            QCOMPARE(QApplication::focusWidget(), button);
+        }
+        QStringList tabOrder;
+        QWidget *at = intro.window().controls().control(u"Command3D3"_s);
+        at->setFocus();
+        for (int step = 0; step < 10; ++step) {
+            tabOrder.append(at->objectName());
+            QTest::keyClick(at, Qt::Key_Tab);
+            at = QApplication::focusWidget();
+        }
+        QCOMPARE(tabOrder, (QStringList{u"Command3D3"_s, u"Command3D1"_s, u"Command3D4"_s, u"Command3D5"_s,
+                                        u"Command3D6"_s, u"Command3D7"_s, u"Command3D8"_s, u"Command3D9"_s,
+                                        u"Command3D10"_s, u"Command3D3"_s}));
+    }
+
+    // A screen reader started while a page is open finds its stops after the
+    // subject's button; once it stops, the labels take no focus again.
+    void shouldFollowAScreenReaderSwitchedOnAndOff()
+    {
+        IntroFixture intro(u"English"_s, u"Gujarati"_s, unicodeFonts());
+        showAndActivate(intro.window());
+        auto *syllables = intro.window().controls().button(subjectButtonName(4));
+        syllables->setFocus();
+        QTest::keyClick(syllables, Qt::Key_Space);
+        const QStringList page = expectedStops(intro.window().controls());
+        {
+            const ScreenReader screenReader;
+            QVERIFY(screenReader.working());
+            QCOMPARE(QApplication::focusWidget(), syllables);
+            QTest::keyClick(syllables, Qt::Key_Tab);
+            QCOMPARE(spokenName(QApplication::focusWidget()), page.first());
+            syllables->setFocus();
+        }
+        QTest::keyClick(syllables, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), subjectButtonName(5));
+        for (int number = FirstPageLabel; number <= LastPageLabel; ++number)
+            QCOMPARE(intro.window().controls().label(u"Label"_s + QString::number(number))->focusPolicy(), Qt::NoFocus);
+    }
+};
+
+QTEST_MAIN(PageReadingTest)
+#include "tst_pagereading.moc"
