@@ -14,14 +14,20 @@ ReadingStops::~ReadingStops()
 
 void ReadingStops::place(QWidget &after, const QList<FormLabel *> &labels)
 {
-    for (FormLabel *label : std::as_const(labels_))
-        if (label)
-            label->setFocusPolicy(Qt::NoFocus);
+    clear();
     after_ = &after;
-    labels_.clear();
     for (FormLabel *label : labels)
         labels_.append(label);
     apply();
+}
+
+void ReadingStops::clear()
+{
+    for (FormLabel *label : std::as_const(labels_))
+        if (label)
+            label->setFocusPolicy(Qt::NoFocus);
+    labels_.clear();
+    after_ = nullptr;
 }
 
 FormLabel *ReadingStops::first() const

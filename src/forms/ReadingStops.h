@@ -22,6 +22,8 @@ public:
     // Makes `labels`, in this order, the stops that follow `after`, in place
     // of those placed before.
     void place(QWidget &after, const QList<FormLabel *> &labels);
+    // No stops any more.
+    void clear();
 
     // Where a screen reader user begins: the first stop, while assistive
     // technology is active; otherwise none.

@@ -266,7 +266,7 @@ void IntroPix::guideToStage()
             first->setFocus(Qt::OtherFocusReason);
         return;
     }
-    promptStop_.place(*this, {});
+    promptStop_.clear();
     if (chosen)
         showButton_.setFocus(Qt::OtherFocusReason);
     else if (QWidget *focused = focusWidget(); focused && focused->isHidden())
