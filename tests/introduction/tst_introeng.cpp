@@ -1,4 +1,4 @@
-#include "IntroFixture.h"
+#include "support/IntroFixture.h"
 
 #include "base/Twips.h"
 #include "forms/FormButton.h"

@@ -1,4 +1,4 @@
-#include "LauncherFixture.h"
+#include "support/LauncherFixture.h"
 #include "base/Twips.h"
 #include "forms/FormControls.h"
 #include "forms/FormPicture.h"

@@ -1,4 +1,4 @@
-#include "LauncherFixture.h"
+#include "support/LauncherFixture.h"
 #include "forms/FormButton.h"
 #include "forms/FormControls.h"
 #include "forms/FormLabel.h"

@@ -1,4 +1,4 @@
-#include "IntroFixture.h"
+#include "support/IntroFixture.h"
 #include "forms/FormButton.h"
 #include "forms/FormControls.h"
 #include "forms/FormLabel.h"
