@@ -1,6 +1,6 @@
 #include "support/FakePlatform.h"
 
-#include "VersionRecord.h"
+#include "base/VersionRecord.h"
 #include "about/AbKorInt.h"
 #include "base/Twips.h"
 #include "edition/IntroA.h"

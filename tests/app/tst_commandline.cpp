@@ -1,5 +1,5 @@
 #include "CommandLine.h"
-#include "VersionRecord.h"
+#include "base/VersionRecord.h"
 #include "WindowSystemStart.h"
 #include "support/FakePlatform.h"
 
