@@ -1,23 +1,22 @@
+#include "forms/Fonts.h"
 #include "forms/FormBuilder.h"
 #include "forms/FormButton.h"
 #include "forms/FormControls.h"
 #include "forms/FormLabel.h"
 #include "forms/FormPicture.h"
 #include "forms/FormTimer.h"
-#include "forms/Fonts.h"
 #include "launcher/IntroPix.h"
+#include "support/Constants.h"
+#include "support/Controls.h"
 #include "support/FakePlatform.h"
 
 #include <QApplication>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-constexpr int Bold = 700;
-constexpr int Normal = 400;
-const QColor SystemWindow = QColor(); // marks "the desktop's window colours"
-}
+using Designed::Bold;
+using Designed::MsSansSerif;
+using Designed::SystemColour;
 
 // The launcher as it is created, before its load step: every control against
 // the window's design, value by value.
@@ -44,11 +43,10 @@ private Q_SLOTS:
                             double points, int weight, bool italic, bool visible, const QString &caption) {
             QTest::newRow(tag) << name << index << twips << face << points << weight << italic << visible << caption;
         };
-        const QString ms = u"MS Sans Serif"_s;
-        row("About", u"Command3D13"_s, 1, {120, 6000, 1215, 615}, ms, 9.75, Bold, false, true, u"&About"_s);
-        row("Reselect", u"Command3D11"_s, -1, {6730, 3240, 1420, 255}, ms, 9.75, Bold, false, false, u"Reselect?"_s);
-        row("Show", u"Command3D12"_s, -1, {8280, 1680, 1335, 1095}, ms, 9.75, Bold, false, false, u"&Show"_s);
-        row("Start Work", u"Command3D10"_s, -1, {8040, 5280, 1335, 615}, ms, 9.75, Bold, false, false, u"Start &Work"_s);
+        row("About", u"Command3D13"_s, 1, {120, 6000, 1215, 615}, MsSansSerif, 9.75, Bold, false, true, u"&About"_s);
+        row("Reselect", u"Command3D11"_s, -1, {6730, 3240, 1420, 255}, MsSansSerif, 9.75, Bold, false, false, u"Reselect?"_s);
+        row("Show", u"Command3D12"_s, -1, {8280, 1680, 1335, 1095}, MsSansSerif, 9.75, Bold, false, false, u"&Show"_s);
+        row("Start Work", u"Command3D10"_s, -1, {8040, 5280, 1335, 615}, MsSansSerif, 9.75, Bold, false, false, u"Start &Work"_s);
         row("Devanagari 4", u"Command3D14"_s, -1, {1560, 6000, 1215, 615}, u"KDEV01__"_s, 18, Bold, false, false,
             QString::fromLatin1("\xBA\xC9\xC6\xBA\x45\xDE\xF2\x69\xC9"));
         row("Gurumukhi", u"Command3D7"_s, -1, {5760, 3960, 1335, 615}, u"KGUR01__"_s, 18, Bold, false, false,
@@ -63,28 +61,28 @@ private Q_SLOTS:
             QString::fromLatin1("\x78\xC9\xE4\x7B\xC9\xC9\xB1\xC9\xD2"));
         row("Devanagari 1", u"Command3D2"_s, -1, {1560, 3960, 1215, 615}, u"KDEV01__"_s, 18, Bold, false, false,
             QString::fromLatin1("\xCA\xBD\xF8\x78\x6E\xD2"));
-        row("English button", u"Command3D1"_s, -1, {120, 3960, 1215, 615}, ms, 13.5, Bold, false, false, u"English"_s);
-        row("Close", u"Command3D13"_s, 0, {8040, 6000, 1335, 615}, ms, 9.75, Bold, false, true, u"&Close"_s);
-        row("Word Processor", u"Command3D8"_s, -1, {4800, 6000, 3135, 615}, ms, 9.75, Bold, false, false,
+        row("English button", u"Command3D1"_s, -1, {120, 3960, 1215, 615}, MsSansSerif, 13.5, Bold, false, false, u"English"_s);
+        row("Close", u"Command3D13"_s, 0, {8040, 6000, 1335, 615}, MsSansSerif, 9.75, Bold, false, true, u"&Close"_s);
+        row("Word Processor", u"Command3D8"_s, -1, {4800, 6000, 3135, 615}, MsSansSerif, 9.75, Bold, false, false,
             u"Start &Word Processor"_s);
-        row("Start Introduction", u"Command3D9"_s, -1, {3240, 6000, 3135, 615}, ms, 9.75, Bold, false, true,
+        row("Start Introduction", u"Command3D9"_s, -1, {3240, 6000, 3135, 615}, MsSansSerif, 9.75, Bold, false, true,
             u"Start &Introduction"_s);
-        row("second frame", u"Picture2"_s, 1, {0, 270, 6015, 2895}, ms, 8.25, Bold, false, false, {});
-        row("first frame", u"Picture1"_s, 0, {90, 150, 6135, 3015}, ms, 8.25, Bold, false, true, {});
+        row("second frame", u"Picture2"_s, 1, {0, 270, 6015, 2895}, MsSansSerif, 8.25, Bold, false, false, {});
+        row("first frame", u"Picture1"_s, 0, {90, 150, 6135, 3015}, MsSansSerif, 8.25, Bold, false, true, {});
         row("edition", u"Label11"_s, -1, {1560, 4920, 6375, 855}, u"Arial"_s, 36, Bold, true, true, u"Label11"_s);
-        row("script box", u"Label10"_s, -1, {6720, 2760, 1455, 375}, ms, 8.25, Bold, false, false, u"Label10"_s);
-        row("language box", u"Label9"_s, -1, {6720, 1920, 1455, 375}, ms, 8.25, Bold, false, false, u"Label9"_s);
-        row("summary", u"Label8"_s, -1, {6720, 1680, 1455, 1935}, ms, 8.25, Bold, false, false,
+        row("script box", u"Label10"_s, -1, {6720, 2760, 1455, 375}, MsSansSerif, 8.25, Bold, false, false, u"Label10"_s);
+        row("language box", u"Label9"_s, -1, {6720, 1920, 1455, 375}, MsSansSerif, 8.25, Bold, false, false, u"Label9"_s);
+        row("summary", u"Label8"_s, -1, {6720, 1680, 1455, 1935}, MsSansSerif, 8.25, Bold, false, false,
             u"  Introduction in"_s + QString(48, u' ') + u"about the script for"_s);
-        row("script prompt", u"Label7"_s, -1, {120, 3240, 6495, 255}, ms, 9.75, Bold, false, false,
+        row("script prompt", u"Label7"_s, -1, {120, 3240, 6495, 255}, MsSansSerif, 9.75, Bold, false, false,
             u"Choose the script you want described"_s);
-        row("language prompt", u"Label6"_s, -1, {0, 3240, 6615, 255}, ms, 9.75, Bold, false, false,
+        row("language prompt", u"Label6"_s, -1, {0, 3240, 6615, 255}, MsSansSerif, 9.75, Bold, false, false,
             u"Choose a language for showing information"_s);
-        row("Gurumukhi header", u"Label5"_s, -1, {5760, 3720, 1335, 1095}, ms, 8.25, Bold, false, false, u"Gurumukhi"_s);
-        row("Gujarati header", u"Label4"_s, -1, {4320, 3720, 1335, 1095}, ms, 8.25, Bold, false, false, u"Gujarati"_s);
-        row("Bengali header", u"Label3"_s, -1, {2880, 3720, 1335, 1095}, ms, 8.25, Bold, false, false, u"Bengali"_s);
-        row("Devanagari header", u"Label2"_s, -1, {1560, 3720, 1215, 3015}, ms, 8.25, Bold, false, false, u"Devanagari"_s);
-        row("English header", u"Label1"_s, -1, {120, 3720, 1215, 1095}, ms, 8.25, Bold, false, false, u"English"_s);
+        row("Gurumukhi header", u"Label5"_s, -1, {5760, 3720, 1335, 1095}, MsSansSerif, 8.25, Bold, false, false, u"Gurumukhi"_s);
+        row("Gujarati header", u"Label4"_s, -1, {4320, 3720, 1335, 1095}, MsSansSerif, 8.25, Bold, false, false, u"Gujarati"_s);
+        row("Bengali header", u"Label3"_s, -1, {2880, 3720, 1335, 1095}, MsSansSerif, 8.25, Bold, false, false, u"Bengali"_s);
+        row("Devanagari header", u"Label2"_s, -1, {1560, 3720, 1215, 3015}, MsSansSerif, 8.25, Bold, false, false, u"Devanagari"_s);
+        row("English header", u"Label1"_s, -1, {120, 3720, 1215, 1095}, MsSansSerif, 8.25, Bold, false, false, u"English"_s);
     }
 
     void shouldBuildEveryControlAsDesigned()
@@ -101,7 +99,7 @@ private Q_SLOTS:
 
         FakePlatform platform;
         IntroPix launcher(platform);
-        QWidget *control = launcher.controls().control(name, index);
+        QWidget *control = controlsOf(launcher).control(name, index);
         QVERIFY(control);
         QCOMPARE(control->objectName(), name);
         QCOMPARE(control->property("index").toInt(), index);
@@ -131,13 +129,13 @@ private Q_SLOTS:
         const QColor paleYellow(255, 255, 128);
         const int centred = Qt::AlignHCenter;
         QTest::newRow("edition") << u"Label11"_s << QColor(255, 255, 255) << QColor(255, 128, 0) << false << false << centred;
-        QTest::newRow("script box") << u"Label10"_s << QColor(255, 0, 0) << SystemWindow << true << true << centred;
-        QTest::newRow("language box") << u"Label9"_s << QColor(255, 255, 0) << SystemWindow << true << true << centred;
-        QTest::newRow("summary") << u"Label8"_s << SystemWindow << SystemWindow << true << true << centred;
-        QTest::newRow("script prompt") << u"Label7"_s << QColor(255, 0, 0) << SystemWindow << false << true << centred;
-        QTest::newRow("language prompt") << u"Label6"_s << QColor(255, 255, 0) << SystemWindow << false << true << centred;
+        QTest::newRow("script box") << u"Label10"_s << QColor(255, 0, 0) << SystemColour << true << true << centred;
+        QTest::newRow("language box") << u"Label9"_s << QColor(255, 255, 0) << SystemColour << true << true << centred;
+        QTest::newRow("summary") << u"Label8"_s << SystemColour << SystemColour << true << true << centred;
+        QTest::newRow("script prompt") << u"Label7"_s << QColor(255, 0, 0) << SystemColour << false << true << centred;
+        QTest::newRow("language prompt") << u"Label6"_s << QColor(255, 255, 0) << SystemColour << false << true << centred;
         for (const char *header : {"Label1", "Label2", "Label3", "Label4", "Label5"})
-            QTest::newRow(header) << QString::fromLatin1(header) << paleYellow << SystemWindow << true << true << centred;
+            QTest::newRow(header) << QString::fromLatin1(header) << paleYellow << SystemColour << true << true << centred;
     }
 
     void shouldColourLabelsAsDesigned()
@@ -151,7 +149,7 @@ private Q_SLOTS:
 
         FakePlatform platform;
         IntroPix launcher(platform);
-        FormLabel *label = launcher.controls().label(name);
+        FormLabel *label = controlsOf(launcher).label(name);
         const QPalette system = QApplication::palette();
         QCOMPARE(label->palette().color(QPalette::Window), back.isValid() ? back : system.color(QPalette::Base));
         QCOMPARE(label->palette().color(QPalette::WindowText), fore.isValid() ? fore : system.color(QPalette::Text));
@@ -175,16 +173,15 @@ private Q_SLOTS:
         QVERIFY(!launcher.windowIcon().isNull());
         QCOMPARE(launcher.palette().color(QPalette::Window), QApplication::palette().color(QPalette::Base));
 
-        FormTimer *timer = launcher.controls().timer(u"Timer1"_s);
+        FormTimer *timer = controlsOf(launcher).timer(u"Timer1"_s);
         QCOMPARE(timer->interval(), 1000);
         QVERIFY(timer->isEnabled());
         QVERIFY(!timer->isTicking()); // no tick before the window is shown
 
         // The logo bitmaps are drawn unscaled in their boxes.
-        QCOMPARE(launcher.controls().picture(u"Picture1"_s, 0)->picture().size(), QSize(395, 199));
-        QCOMPARE(launcher.controls().picture(u"Picture2"_s, 1)->picture().size(), QSize(395, 195));
-        QCOMPARE(launcher.controls().label(u"Label8"_s)->caption().size(), 85);
-        Q_UNUSED(Normal);
+        QCOMPARE(controlsOf(launcher).picture(u"Picture1"_s, 0)->picture().size(), QSize(395, 199));
+        QCOMPARE(controlsOf(launcher).picture(u"Picture2"_s, 1)->picture().size(), QSize(395, 195));
+        QCOMPARE(controlsOf(launcher).label(u"Label8"_s)->caption().size(), 85);
     }
 
     void shouldTabThroughVisibleButtonsInDesignOrder()
@@ -194,7 +191,7 @@ private Q_SLOTS:
         launcher.show();
         QVERIFY(QTest::qWaitForWindowExposed(&launcher));
         // The focus starts on "&Close" (tab index 0).
-        QTRY_COMPARE(QApplication::focusWidget(), launcher.controls().control(u"Command3D13"_s, 0));
+        QTRY_COMPARE(QApplication::focusWidget(), controlsOf(launcher).control(u"Command3D13"_s, 0));
 
         // Show every button so the whole designed order can be walked.
         const QList<std::pair<QString, int>> order{
@@ -203,10 +200,10 @@ private Q_SLOTS:
             {u"Command3D6"_s, -1}, {u"Command3D7"_s, -1}, {u"Command3D14"_s, -1}, {u"Command3D10"_s, -1},
             {u"Command3D12"_s, -1}, {u"Command3D11"_s, -1}, {u"Command3D13"_s, 1}};
         for (const auto &[name, index] : order)
-            launcher.controls().control(name, index)->show();
+            controlsOf(launcher).control(name, index)->show();
         for (qsizetype i = 1; i < order.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), launcher.controls().control(order[i].first, order[i].second));
+            QCOMPARE(QApplication::focusWidget(), controlsOf(launcher).control(order[i].first, order[i].second));
         }
     }
 
@@ -216,9 +213,9 @@ private Q_SLOTS:
         // past the yellow language box, so that it shows between the two boxes.
         FakePlatform platform;
         IntroPix launcher(platform);
-        const FormLabel *summary = launcher.controls().label(u"Label8"_s);
-        const QWidget *language = launcher.controls().label(u"Label9"_s);
-        const QWidget *script = launcher.controls().label(u"Label10"_s);
+        const FormLabel *summary = controlsOf(launcher).label(u"Label8"_s);
+        const QWidget *language = controlsOf(launcher).label(u"Label9"_s);
+        const QWidget *script = controlsOf(launcher).label(u"Label10"_s);
         const QStringList lines = summary->shownLines();
         const QFontMetricsF metrics(summary->font());
 
@@ -255,8 +252,8 @@ private Q_SLOTS:
         }
         QVERIFY(lastLabel < firstOther);
         // Among labels the design's front-to-back order holds: Label7 in front of Label6.
-        QVERIFY(children.indexOf(launcher.controls().label(u"Label7"_s))
-                > children.indexOf(launcher.controls().label(u"Label6"_s)));
+        QVERIFY(children.indexOf(controlsOf(launcher).label(u"Label7"_s))
+                > children.indexOf(controlsOf(launcher).label(u"Label6"_s)));
     }
 };
 

@@ -6,6 +6,7 @@
 #include "forms/FormPicture.h"
 #include "forms/FormTimer.h"
 #include "launcher/IntroPix.h"
+#include "support/Controls.h"
 #include "support/FakePlatform.h"
 
 #include <QTest>
@@ -28,10 +29,10 @@ private Q_SLOTS:
         platform.whileBoxOpen = [&](const FakePlatform::Box &) {
             // Everything before the notice has happened; the window is not yet shown.
             QVERIFY(!launcher.isVisible());
-            QVERIFY(!launcher.controls().picture(u"Picture1"_s, 0)->isHidden());
-            QVERIFY(launcher.controls().picture(u"Picture2"_s, 1)->isHidden());
-            QCOMPARE(launcher.controls().label(u"Label11"_s)->caption(), u"Multilingual"_s);
-            QVERIFY(!launcher.controls().timer(u"Timer1"_s)->isEnabled());
+            QVERIFY(!controlsOf(launcher).picture(u"Picture1"_s, 0)->isHidden());
+            QVERIFY(controlsOf(launcher).picture(u"Picture2"_s, 1)->isHidden());
+            QCOMPARE(controlsOf(launcher).label(u"Label11"_s)->caption(), u"Multilingual"_s);
+            QVERIFY(!controlsOf(launcher).timer(u"Timer1"_s)->isEnabled());
             QCOMPARE(launcher.StartTime(), 4321.5f);
             checkedDuringNotice = true;
         };
@@ -93,8 +94,8 @@ private Q_SLOTS:
 
         // After No nothing of the rest ran: no edition, no centring, timer as created.
         QCOMPARE(launcher.edition().name.isEmpty(), !loaded);
-        QCOMPARE(launcher.controls().label(u"Label11"_s)->caption(), loaded ? u"Multilingual"_s : u"Label11"_s);
-        QCOMPARE(launcher.controls().timer(u"Timer1"_s)->isEnabled(), !loaded);
+        QCOMPARE(controlsOf(launcher).label(u"Label11"_s)->caption(), loaded ? u"Multilingual"_s : u"Label11"_s);
+        QCOMPARE(controlsOf(launcher).timer(u"Timer1"_s)->isEnabled(), !loaded);
     }
 
     void shouldDeliverNoTickWhileThePromptWaits()
@@ -108,14 +109,14 @@ private Q_SLOTS:
             if (!box.yesNo)
                 return;
             promptSeen = true;
-            QVERIFY(launcher.controls().timer(u"Timer1"_s)->isEnabled());
-            QVERIFY(!launcher.controls().timer(u"Timer1"_s)->isTicking());
+            QVERIFY(controlsOf(launcher).timer(u"Timer1"_s)->isEnabled());
+            QVERIFY(!controlsOf(launcher).timer(u"Timer1"_s)->isTicking());
         };
         QVERIFY(launcher.load());
         QVERIFY(promptSeen);
         launcher.show();
         QVERIFY(QTest::qWaitForWindowExposed(&launcher));
-        QVERIFY(!launcher.controls().timer(u"Timer1"_s)->isTicking());
+        QVERIFY(!controlsOf(launcher).timer(u"Timer1"_s)->isTicking());
         QCOMPARE(platform.terminations, 0);
     }
 
@@ -145,14 +146,14 @@ private Q_SLOTS:
         launcher.show();
         QVERIFY(QTest::qWaitForWindowExposed(&launcher));
         if (byButton)
-            QTest::mouseClick(launcher.controls().button(u"Command3D13"_s, 0), Qt::LeftButton);
+            QTest::mouseClick(controlsOf(launcher).button(u"Command3D13"_s, 0), Qt::LeftButton);
         else
             launcher.close();
         QCOMPARE(platform.terminations, 1);
         QCOMPARE(platform.calls.last(), u"terminate"_s);
         if (byButton) {
-            QVERIFY(launcher.controls().picture(u"Picture1"_s, 0)->isHidden());
-            QVERIFY(launcher.controls().picture(u"Picture2"_s, 1)->isHidden());
+            QVERIFY(controlsOf(launcher).picture(u"Picture1"_s, 0)->isHidden());
+            QVERIFY(controlsOf(launcher).picture(u"Picture2"_s, 1)->isHidden());
         }
     }
 

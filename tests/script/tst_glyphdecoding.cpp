@@ -3,6 +3,8 @@
 #include "introduction/Catalogue.h"
 #include "introduction/SamplePanels.h"
 #include "launcher/IntroPixDesign.h"
+#include "support/Conversions.h"
+#include "support/ScriptBlocks.h"
 
 #include <QTest>
 
@@ -10,34 +12,7 @@
 
 using namespace Qt::StringLiterals;
 
-Q_DECLARE_METATYPE(LegacyFont)
-
 namespace {
-
-// "41 20 C9" -> the three characters U+0041 U+0020 U+00C9.
-QString codes(const char *hex)
-{
-    QString text;
-    for (const QString &code : QString::fromLatin1(hex).split(u' ', Qt::SkipEmptyParts))
-        text.append(QChar(char16_t(code.toUShort(nullptr, 16))));
-    return text;
-}
-
-// The Unicode block of each legacy font's script.
-bool inBlock(LegacyFont font, char16_t c)
-{
-    switch (font) {
-    case LegacyFont::Devanagari:
-        return c >= 0x0900 && c <= 0x097F;
-    case LegacyFont::Bengali:
-        return c >= 0x0980 && c <= 0x09FF;
-    case LegacyFont::Gurumukhi:
-        return c >= 0x0A00 && c <= 0x0A7F;
-    case LegacyFont::Gujarati:
-        return c >= 0x0A80 && c <= 0x0AFF;
-    }
-    return false;
-}
 
 bool isVirama(char16_t c)
 {
@@ -60,9 +35,9 @@ QString malformation(LegacyFont font, const QString &text)
         const char16_t before = i > 0 ? text.at(i - 1).unicode() : u' ';
         if (c == QChar::ReplacementCharacter)
             return u"a code the font does not know, at %1"_s.arg(i);
-        if (!inBlock(font, c) && !punctuation.contains(QChar(c)))
+        if (!inScriptBlock(font, c) && !punctuation.contains(QChar(c)))
             return u"U+%1 is not of the script"_s.arg(int(c), 4, 16, QChar(u'0'));
-        if (QChar(c).isMark() && (punctuation.contains(QChar(before)) || !inBlock(font, before)))
+        if (QChar(c).isMark() && (punctuation.contains(QChar(before)) || !inScriptBlock(font, before)))
             return u"a sign without its letter, at %1"_s.arg(i);
         if (isVowelSign(c) && isVowelSign(before))
             return u"two vowel signs in a row, at %1"_s.arg(i);
@@ -101,30 +76,30 @@ private Q_SLOTS:
         QTest::addColumn<QString>("unicode");
         // The launcher's script buttons: names of languages in their scripts.
         QTest::newRow("Hindi, i-sign before its consonant")
-            << LegacyFont::Devanagari << codes("CA BD F8 78 6E D2") << u"हिन्दी"_s;
+            << LegacyFont::Devanagari << fromCodes("CA BD F8 78 6E D2") << u"हिन्दी"_s;
         QTest::newRow("Nepali, e-sign and half forms closed by the stem")
-            << LegacyFont::Devanagari << codes("78 C9 E4 7B C9 C9 B1 C9 D2") << u"नेपाली"_s;
-        QTest::newRow("Marathi") << LegacyFont::Devanagari << codes("A8 C9 AE F4 C9 60 D2") << u"मराठी"_s;
+            << LegacyFont::Devanagari << fromCodes("78 C9 E4 7B C9 C9 B1 C9 D2") << u"नेपाली"_s;
+        QTest::newRow("Marathi") << LegacyFont::Devanagari << fromCodes("A8 C9 AE F4 C9 60 D2") << u"मराठी"_s;
         QTest::newRow("Sanskrit, vowel sign inside a split consonant")
-            << LegacyFont::Devanagari << codes("BA C9 C6 BA 45 DE F2 69 C9") << u"संस्कृत"_s;
-        QTest::newRow("Bangla") << LegacyFont::Bengali << codes("63 61 C8 AC C1") << u"বাংলা"_s;
-        QTest::newRow("Gujarati") << LegacyFont::Gujarati << codes("4E C9 D6 57 F0 AD C9 6C C9 ED D2") << u"ગુજરાતી"_s;
-        QTest::newRow("Punjabi") << LegacyFont::Gurumukhi << codes("61 7C 4F 73 64 76") << u"ਪੰਜਾਬੀ"_s;
+            << LegacyFont::Devanagari << fromCodes("BA C9 C6 BA 45 DE F2 69 C9") << u"संस्कृत"_s;
+        QTest::newRow("Bangla") << LegacyFont::Bengali << fromCodes("63 61 C8 AC C1") << u"বাংলা"_s;
+        QTest::newRow("Gujarati") << LegacyFont::Gujarati << fromCodes("4E C9 D6 57 F0 AD C9 6C C9 ED D2") << u"ગુજરાતી"_s;
+        QTest::newRow("Punjabi") << LegacyFont::Gurumukhi << fromCodes("61 7C 4F 73 64 76") << u"ਪੰਜਾਬੀ"_s;
         // Shaping that the samples show.
         QTest::newRow("reph moves before its cluster")
-            << LegacyFont::Devanagari << codes("B6 B1 C9 EA") << u"र्श्ली"_s;
-        QTest::newRow("ra below a consonant") << LegacyFont::Bengali << codes("AE CD") << u"শ্র"_s;
-        QTest::newRow("va below a consonant") << LegacyFont::Gurumukhi << codes("B0 5D AF") << u"ਦ੍ਵ"_s;
+            << LegacyFont::Devanagari << fromCodes("B6 B1 C9 EA") << u"र्श्ली"_s;
+        QTest::newRow("ra below a consonant") << LegacyFont::Bengali << fromCodes("AE CD") << u"শ্র"_s;
+        QTest::newRow("va below a consonant") << LegacyFont::Gurumukhi << fromCodes("B0 5D AF") << u"ਦ੍ਵ"_s;
         QTest::newRow("e-sign and aa-sign around a consonant make o")
-            << LegacyFont::Bengali << codes("62 6A 70 61 70 64 79") << u"মনোনীত"_s;
+            << LegacyFont::Bengali << fromCodes("62 6A 70 61 70 64 79") << u"মনোনীত"_s;
         QTest::newRow("vowel letters built from a bearer and a sign")
-            << LegacyFont::Gurumukhi << codes("75 42 20 43 79 20 41 AC") << u"ਇ ਊ ਔ"_s;
+            << LegacyFont::Gurumukhi << fromCodes("75 42 20 43 79 20 41 AC") << u"ਇ ਊ ਔ"_s;
         QTest::newRow("ii drawn as i with the reph's hook")
-            << LegacyFont::Devanagari << codes("3C 20 3C C7") << u"इ ई"_s;
+            << LegacyFont::Devanagari << fromCodes("3C 20 3C C7") << u"इ ई"_s;
         QTest::newRow("an open half form keeps its virama")
-            << LegacyFont::Gujarati << codes("2B C9 48 ED 21") << u"આક્"_s;
+            << LegacyFont::Gujarati << fromCodes("2B C9 48 ED 21") << u"આક્"_s;
         QTest::newRow("blanks and line breaks stay")
-            << LegacyFont::Devanagari << codes("20 2B 0D 2B 20 20") << u" अ\rअ  "_s;
+            << LegacyFont::Devanagari << fromCodes("20 2B 0D 2B 20 20") << u" अ\rअ  "_s;
     }
 
     void shouldReadRealWords()
@@ -137,7 +112,7 @@ private Q_SLOTS:
 
     void shouldMarkCodesTheFontDoesNotHave()
     {
-        const QString text = GlyphDecoding::toUnicode(LegacyFont::Gurumukhi, codes("41 FE 41"));
+        const QString text = GlyphDecoding::toUnicode(LegacyFont::Gurumukhi, fromCodes("41 FE 41"));
         QCOMPARE(text, u"ਅ\uFFFDਅ"_s);
     }
 

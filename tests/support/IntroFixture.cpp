@@ -3,40 +3,55 @@
 #include "forms/FormButton.h"
 #include "forms/FormControls.h"
 #include "forms/FormLabel.h"
+#include "support/Controls.h"
 
 using namespace Qt::StringLiterals;
 
 IntroFixture::IntroFixture(const QString &language, const QString &script, const ScriptFonts &scriptFonts)
     : platform(scriptFonts)
+    , host(language, script)
+    , introduction(std::make_unique<IntroEng>(platform, host, &opener))
 {
-    launcher.controls().label(u"Label9"_s)->setCaption(language);
-    launcher.controls().label(u"Label10"_s)->setCaption(script);
-    introduction = std::make_unique<IntroEng>(platform, launcher, &launcher);
     introduction->load();
 }
 
 QString IntroFixture::caption(int pageLabel) const
 {
-    return introduction->controls().label(u"Label"_s + QString::number(pageLabel))->caption();
+    return pageCaption(*introduction, pageLabel);
 }
 
 QStringList IntroFixture::page() const
 {
-    QStringList captions;
-    for (int label = 8; label <= 21; ++label)
-        captions.append(caption(label));
-    return captions;
+    return pageOf(*introduction);
 }
 
 void IntroFixture::clickSubject(int subject) const
 {
-    introduction->controls().button(u"Command3D"_s + QString::number(subject + 3))->click();
+    ::clickSubject(*introduction, subject);
 }
 
-QString fromCodes(const char *codes)
+QString pageCaption(const IntroEng &window, int pageLabel)
 {
-    QString text;
-    for (const QString &code : QString::fromLatin1(codes).split(u' ', Qt::SkipEmptyParts))
-        text.append(QChar(char16_t(code.toUShort(nullptr, 16))));
-    return text;
+    return controlsOf(window).label(u"Label"_s + QString::number(pageLabel))->caption();
+}
+
+QStringList pageOf(const IntroEng &window)
+{
+    QStringList captions;
+    for (int label = 8; label <= 21; ++label)
+        captions.append(pageCaption(window, label));
+    return captions;
+}
+
+void clickSubject(const IntroEng &window, int subject)
+{
+    controlsOf(window).button(u"Command3D"_s + QString::number(subject + 3))->click();
+}
+
+QStringList pageLabelNames(const QList<int> &numbers)
+{
+    QStringList names;
+    for (const int number : numbers)
+        names.append(u"Label"_s + QString::number(number));
+    return names;
 }

@@ -1,16 +1,19 @@
 #pragma once
 
 #include "introduction/IntroEng.h"
-#include "launcher/IntroPix.h"
+#include "support/FakeHost.h"
 #include "support/FakePlatform.h"
 
+#include <QList>
 #include <QStringList>
+#include <QWidget>
 
 #include <memory>
 
-// A launcher that has handed over an information language and a script, as
-// its choice writes them into Label9 and Label10, and the introduction window
-// loaded from it (not shown).
+// An introduction window loaded on a fake platform from a host that hands it
+// an information language and a script, as the launcher does with the
+// captions of its summary boxes (not shown). Its parent stands where the
+// launcher would.
 class IntroFixture
 {
 public:
@@ -20,15 +23,20 @@ public:
 
     IntroEng &window() const { return *introduction; }
     QString caption(int pageLabel) const;
-    // The captions of Label8 to Label21.
     QStringList page() const;
-    // A click on the subject's button, Command3D4 (1) to Command3D10 (7).
     void clickSubject(int subject) const;
 
     FakePlatform platform;
-    IntroPix launcher{platform};
+    FakeHost host;
+    QWidget opener;
     std::unique_ptr<IntroEng> introduction;
 };
 
-// "41 20 C9" -> the three characters U+0041 U+0020 U+00C9.
-QString fromCodes(const char *codes);
+// The caption of a page label, Label8 to Label21, of an introduction window.
+QString pageCaption(const IntroEng &window, int pageLabel);
+// The captions of Label8 to Label21.
+QStringList pageOf(const IntroEng &window);
+// A click on the subject's button, Command3D4 (1) to Command3D10 (7).
+void clickSubject(const IntroEng &window, int subject);
+// The names of page labels: 8 -> "Label8".
+QStringList pageLabelNames(const QList<int> &numbers);
