@@ -124,20 +124,6 @@ private Q_SLOTS:
         QCOMPARE(intruders, 0);
         QCOMPARE(fixture.platform.terminations, 0);
     }
-
-    void shouldStillPressAButtonWhoseWindowIsFree()
-    {
-        QAccessible::setActive(true);
-        QWidget window;
-        FormButton button(&window);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        int clicks = 0;
-        connect(&button, &FormButton::clicked, this, [&] { ++clicks; });
-        QAccessible::queryAccessibleInterface(&button)->actionInterface()->doAction(
-            QAccessibleActionInterface::pressAction());
-        QTRY_COMPARE(clicks, 1);
-    }
 };
 
 QTEST_MAIN(ModalityTest)
