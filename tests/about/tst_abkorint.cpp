@@ -257,7 +257,7 @@ void TestAbKorInt::shouldPlaceSlidingIconByClock()
     about.load();
     platform.clockReadings.assign(clock.cbegin(), clock.cend());
     for (qsizetype tick = 0; tick < clock.size(); ++tick)
-        about.Timer1Timer();
+        Q_EMIT controlsOf(about).timer(u"Timer1"_s)->timeout();
 
     const FormPicture *icon = controlsOf(about).picture(u"Image2"_s, 1);
     QCOMPARE(icon->pos(), QPoint(trackPixel(step), Twips::toPixels(1440)));

@@ -411,13 +411,12 @@ private Q_SLOTS:
         QFETCH(int, subject);
         IntroFixture intro(u"English"_s, u"Devanagari"_s);
         // Before any subject is chosen, the page stays empty.
-        intro.window().ShowSubjectPage();
+        IntroEngTestAccess::ShowSubjectPage(intro.window());
         QCOMPARE(intro.page(), QStringList(14, QString()));
 
         intro.clickSubject(4);
         const QStringList page = intro.page();
-        intro.window().setSubjectNumber(subject);
-        intro.window().ShowSubjectPage();
+        IntroEngTestAccess::showSubject(intro.window(), subject);
         QCOMPARE(intro.page(), page);
     }
 

@@ -148,7 +148,7 @@ private Q_SLOTS:
 
         platform.clockReadings.assign(readings.begin(), readings.end());
         platform.clock = -1e9f; // any read beyond the given ones would show
-        launcher.Timer1Timer();
+        Q_EMIT controlsOf(launcher).timer(u"Timer1"_s)->timeout();
 
         QCOMPARE(shownFrame(launcher), frame);
         QCOMPARE(platform.terminations, ends ? 1 : 0);

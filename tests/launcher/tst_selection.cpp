@@ -290,7 +290,7 @@ void SelectionTest::shouldShowScriptButtonsByEdition()
     IntroPix &launcher = fixture.launcher;
     IntroA::Edition edition = launcher.edition();
     edition.hasBengali = edition.hasDevanagari = edition.hasGujarati = edition.hasGurumukhi = qint16(flag);
-    launcher.setEdition(edition);
+    IntroPixTestAccess::setEdition(launcher, edition);
     launcher.SetCmdBtns();
     for (const QString &name : {u"Command3D2"_s, u"Command3D3"_s, u"Command3D4"_s, u"Command3D5"_s, u"Command3D6"_s,
                                 u"Command3D7"_s, u"Command3D14"_s, u"Command3D9"_s})
@@ -298,7 +298,7 @@ void SelectionTest::shouldShowScriptButtonsByEdition()
 
     // One script alone keeps "Start &Introduction".
     edition.hasGujarati = 1;
-    launcher.setEdition(edition);
+    IntroPixTestAccess::setEdition(launcher, edition);
     launcher.SetCmdBtns();
     QVERIFY(!controlsOf(launcher).control(u"Command3D9"_s)->isHidden());
     QVERIFY(!controlsOf(launcher).control(u"Command3D6"_s)->isHidden());

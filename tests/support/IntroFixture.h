@@ -40,3 +40,14 @@ QStringList pageOf(const IntroEng &window);
 void clickSubject(const IntroEng &window, int subject);
 // The names of page labels: 8 -> "Label8".
 QStringList pageLabelNames(const QList<int> &numbers);
+
+// What the suites do to an introduction window that no user can (a friend of
+// IntroEng): draw the page of any subject number, also of those no button gives.
+class IntroEngTestAccess
+{
+public:
+    // Sets SubjectNumber and draws its page, as a subject button does.
+    static void showSubject(IntroEng &window, int subject);
+    // Draws the page of the SubjectNumber the window holds.
+    static void ShowSubjectPage(IntroEng &window);
+};
