@@ -16,11 +16,12 @@
 
 using namespace Qt::StringLiterals;
 using Designed::Bold;
-using Designed::MsSansSerif;
 using Designed::Normal;
-using Designed::SystemColour;
 
 namespace {
+
+const QString &Ms = Designed::MsSansSerif;
+const QColor &SystemWindow = Designed::SystemColour; // the desktop's window background
 
 const QStringList SubjectButtons{u"Command3D4"_s, u"Command3D5"_s, u"Command3D6"_s, u"Command3D7"_s,
                                  u"Command3D8"_s, u"Command3D9"_s, u"Command3D10"_s};
@@ -84,20 +85,20 @@ private Q_SLOTS:
         label("heading", u"Label24"_s, -1, {0, 0, 2055, 975}, 13.5, Normal, green, centre, true);
         label("script box", u"Label23"_s, 0, {3840, 6360, 1575, 375}, 8.25, Bold, red, centre, true);
         label("language box", u"Label22"_s, 0, {2160, 6360, 1575, 375}, 8.25, Bold, yellow, centre, true);
-        label("Label21", u"Label21"_s, -1, {8160, 5640, 1335, 495}, 13.5, Normal, SystemColour, centre, false);
-        label("Label20", u"Label20"_s, -1, {6840, 5640, 1335, 495}, 9.75, Bold, SystemColour, centre, false);
-        label("Label19", u"Label19"_s, -1, {5640, 5640, 855, 495}, 13.5, Normal, SystemColour, centre, false);
-        label("Label18", u"Label18"_s, -1, {4440, 5640, 1095, 495}, 9.75, Bold, SystemColour, centre, false);
-        label("Label17", u"Label17"_s, -1, {3120, 5640, 975, 495}, 13.5, Normal, SystemColour, centre, false);
-        label("Label16", u"Label16"_s, -1, {2160, 5640, 855, 495}, 9.75, Bold, SystemColour, centre, false);
-        label("Label15", u"Label15"_s, -1, {2160, 4800, 7215, 735}, 13.5, Normal, SystemColour, left, false);
-        label("Label14", u"Label14"_s, -1, {4920, 4200, 855, 495}, 13.5, Normal, SystemColour, centre, false);
-        label("Label13", u"Label13"_s, -1, {2160, 3120, 7215, 1095}, 13.5, Normal, SystemColour, left, false);
-        label("Label12", u"Label12"_s, -1, {5160, 2640, 4215, 495}, 13.5, Normal, SystemColour, left, false);
-        label("Label11", u"Label11"_s, -1, {2160, 2640, 2895, 750}, 12, Bold, SystemColour, right, false);
-        label("Label10", u"Label10"_s, -1, {5160, 2040, 4215, 495}, 13.5, Normal, SystemColour, left, false);
-        label("Label9", u"Label9"_s, -1, {2160, 2040, 2895, 495}, 12, Bold, SystemColour, right, false);
-        label("Label8", u"Label8"_s, -1, {2160, 120, 7215, 1935}, 13.5, Normal, SystemColour, left, false);
+        label("Label21", u"Label21"_s, -1, {8160, 5640, 1335, 495}, 13.5, Normal, SystemWindow, centre, false);
+        label("Label20", u"Label20"_s, -1, {6840, 5640, 1335, 495}, 9.75, Bold, SystemWindow, centre, false);
+        label("Label19", u"Label19"_s, -1, {5640, 5640, 855, 495}, 13.5, Normal, SystemWindow, centre, false);
+        label("Label18", u"Label18"_s, -1, {4440, 5640, 1095, 495}, 9.75, Bold, SystemWindow, centre, false);
+        label("Label17", u"Label17"_s, -1, {3120, 5640, 975, 495}, 13.5, Normal, SystemWindow, centre, false);
+        label("Label16", u"Label16"_s, -1, {2160, 5640, 855, 495}, 9.75, Bold, SystemWindow, centre, false);
+        label("Label15", u"Label15"_s, -1, {2160, 4800, 7215, 735}, 13.5, Normal, SystemWindow, left, false);
+        label("Label14", u"Label14"_s, -1, {4920, 4200, 855, 495}, 13.5, Normal, SystemWindow, centre, false);
+        label("Label13", u"Label13"_s, -1, {2160, 3120, 7215, 1095}, 13.5, Normal, SystemWindow, left, false);
+        label("Label12", u"Label12"_s, -1, {5160, 2640, 4215, 495}, 13.5, Normal, SystemWindow, left, false);
+        label("Label11", u"Label11"_s, -1, {2160, 2640, 2895, 750}, 12, Bold, SystemWindow, right, false);
+        label("Label10", u"Label10"_s, -1, {5160, 2040, 4215, 495}, 13.5, Normal, SystemWindow, left, false);
+        label("Label9", u"Label9"_s, -1, {2160, 2040, 2895, 495}, 12, Bold, SystemWindow, right, false);
+        label("Label8", u"Label8"_s, -1, {2160, 120, 7215, 1935}, 13.5, Normal, SystemWindow, left, false);
     }
 
     void shouldBuildEveryControlAsDesigned()
@@ -120,7 +121,7 @@ private Q_SLOTS:
         QWidget *control = controlsOf(window).control(name, index);
         QVERIFY(control);
         QCOMPARE(inTwips(control->geometry()), twips);
-        QCOMPARE(control->font().family(), MsSansSerif);
+        QCOMPARE(control->font().family(), Ms);
         QCOMPARE(control->font().pointSizeF(), points);
         QCOMPARE(control->font().weight(), weight);
         QVERIFY(!control->font().italic());
@@ -159,7 +160,7 @@ private Q_SLOTS:
         QVERIFY(!window.windowFlags().testFlag(Qt::MSWindowsFixedSizeDialogHint));
         QVERIFY(window.minimumSize() != window.maximumSize());
         QVERIFY(!window.testAttribute(Qt::WA_SetWindowIcon));
-        QCOMPARE(window.font().family(), MsSansSerif);
+        QCOMPARE(window.font().family(), Ms);
         QCOMPARE(window.font().pointSizeF(), 8.25);
         QCOMPARE(window.font().weight(), Bold);
         QCOMPARE(controlsOf(window).all().size(), 29);
@@ -302,7 +303,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("face");
         QTest::addColumn<QStringList>("captions"); // subjects 1 to 7, then the heading
 
-        QTest::newRow("English") << u"English"_s << MsSansSerif
+        QTest::newRow("English") << u"English"_s << Ms
                                  << QStringList{u"BASIC IDEA"_s, u"ALPHABET"_s, u"KEYING"_s, u"SYLLABLES"_s,
                                                 u"VOWELS"_s, u"CONSON- ANTS"_s, u"MORE INFO"_s, u"Pick a subject"_s};
         QTest::newRow("Hindi") << u"Hindi"_s << u"KDEV01__"_s
@@ -327,10 +328,10 @@ private Q_SLOTS:
                                                           "70 7C")};
         // Any other name sets nothing: the design's placeholders and font stay.
         const QStringList placeholders = QStringList(7, u"Command1"_s) << u"Label24"_s;
-        QTest::newRow("lower case english") << u"english"_s << MsSansSerif << placeholders;
-        QTest::newRow("trailing blank") << u"Hindi "_s << MsSansSerif << placeholders;
-        QTest::newRow("empty") << QString() << MsSansSerif << placeholders;
-        QTest::newRow("unknown") << u"Tamil"_s << MsSansSerif << placeholders;
+        QTest::newRow("lower case english") << u"english"_s << Ms << placeholders;
+        QTest::newRow("trailing blank") << u"Hindi "_s << Ms << placeholders;
+        QTest::newRow("empty") << QString() << Ms << placeholders;
+        QTest::newRow("unknown") << u"Tamil"_s << Ms << placeholders;
     }
 
     void shouldCaptionAndFontTheSubjectsByLanguage()
@@ -352,7 +353,7 @@ private Q_SLOTS:
         }
         // Keying labels keep the design font in every language.
         for (const QString &name : pageLabelNames(Designed::KeyingLabels))
-            QCOMPARE(controls.control(name)->font().family(), MsSansSerif);
+            QCOMPARE(controls.control(name)->font().family(), Ms);
         // The script's font is applied whatever the language.
         for (const QString &name : pageLabelNames(Designed::SampleLabels))
             QCOMPARE(controls.control(name)->font().family(), u"KGUJ01__"_s);
@@ -366,8 +367,8 @@ private Q_SLOTS:
         QTest::newRow("Bengali") << u"Bengali"_s << u"KBENGAL3"_s;
         QTest::newRow("Gujarati") << u"Gujarati"_s << u"KGUJ01__"_s;
         QTest::newRow("Gurumukhi") << u"Gurumukhi"_s << u"KGUR01__"_s;
-        QTest::newRow("upper case") << u"GURUMUKHI"_s << MsSansSerif;
-        QTest::newRow("empty") << QString() << MsSansSerif;
+        QTest::newRow("upper case") << u"GURUMUKHI"_s << Ms;
+        QTest::newRow("empty") << QString() << Ms;
     }
 
     void shouldFontTheSampleLabelsByScript()

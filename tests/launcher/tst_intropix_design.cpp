@@ -15,8 +15,10 @@
 
 using namespace Qt::StringLiterals;
 using Designed::Bold;
-using Designed::MsSansSerif;
-using Designed::SystemColour;
+
+namespace {
+const QColor &SystemWindow = Designed::SystemColour;
+}
 
 // The launcher as it is created, before its load step: every control against
 // the window's design, value by value.
@@ -43,10 +45,11 @@ private Q_SLOTS:
                             double points, int weight, bool italic, bool visible, const QString &caption) {
             QTest::newRow(tag) << name << index << twips << face << points << weight << italic << visible << caption;
         };
-        row("About", u"Command3D13"_s, 1, {120, 6000, 1215, 615}, MsSansSerif, 9.75, Bold, false, true, u"&About"_s);
-        row("Reselect", u"Command3D11"_s, -1, {6730, 3240, 1420, 255}, MsSansSerif, 9.75, Bold, false, false, u"Reselect?"_s);
-        row("Show", u"Command3D12"_s, -1, {8280, 1680, 1335, 1095}, MsSansSerif, 9.75, Bold, false, false, u"&Show"_s);
-        row("Start Work", u"Command3D10"_s, -1, {8040, 5280, 1335, 615}, MsSansSerif, 9.75, Bold, false, false, u"Start &Work"_s);
+        const QString &ms = Designed::MsSansSerif;
+        row("About", u"Command3D13"_s, 1, {120, 6000, 1215, 615}, ms, 9.75, Bold, false, true, u"&About"_s);
+        row("Reselect", u"Command3D11"_s, -1, {6730, 3240, 1420, 255}, ms, 9.75, Bold, false, false, u"Reselect?"_s);
+        row("Show", u"Command3D12"_s, -1, {8280, 1680, 1335, 1095}, ms, 9.75, Bold, false, false, u"&Show"_s);
+        row("Start Work", u"Command3D10"_s, -1, {8040, 5280, 1335, 615}, ms, 9.75, Bold, false, false, u"Start &Work"_s);
         row("Devanagari 4", u"Command3D14"_s, -1, {1560, 6000, 1215, 615}, u"KDEV01__"_s, 18, Bold, false, false,
             QString::fromLatin1("\xBA\xC9\xC6\xBA\x45\xDE\xF2\x69\xC9"));
         row("Gurumukhi", u"Command3D7"_s, -1, {5760, 3960, 1335, 615}, u"KGUR01__"_s, 18, Bold, false, false,
@@ -61,28 +64,28 @@ private Q_SLOTS:
             QString::fromLatin1("\x78\xC9\xE4\x7B\xC9\xC9\xB1\xC9\xD2"));
         row("Devanagari 1", u"Command3D2"_s, -1, {1560, 3960, 1215, 615}, u"KDEV01__"_s, 18, Bold, false, false,
             QString::fromLatin1("\xCA\xBD\xF8\x78\x6E\xD2"));
-        row("English button", u"Command3D1"_s, -1, {120, 3960, 1215, 615}, MsSansSerif, 13.5, Bold, false, false, u"English"_s);
-        row("Close", u"Command3D13"_s, 0, {8040, 6000, 1335, 615}, MsSansSerif, 9.75, Bold, false, true, u"&Close"_s);
-        row("Word Processor", u"Command3D8"_s, -1, {4800, 6000, 3135, 615}, MsSansSerif, 9.75, Bold, false, false,
+        row("English button", u"Command3D1"_s, -1, {120, 3960, 1215, 615}, ms, 13.5, Bold, false, false, u"English"_s);
+        row("Close", u"Command3D13"_s, 0, {8040, 6000, 1335, 615}, ms, 9.75, Bold, false, true, u"&Close"_s);
+        row("Word Processor", u"Command3D8"_s, -1, {4800, 6000, 3135, 615}, ms, 9.75, Bold, false, false,
             u"Start &Word Processor"_s);
-        row("Start Introduction", u"Command3D9"_s, -1, {3240, 6000, 3135, 615}, MsSansSerif, 9.75, Bold, false, true,
+        row("Start Introduction", u"Command3D9"_s, -1, {3240, 6000, 3135, 615}, ms, 9.75, Bold, false, true,
             u"Start &Introduction"_s);
-        row("second frame", u"Picture2"_s, 1, {0, 270, 6015, 2895}, MsSansSerif, 8.25, Bold, false, false, {});
-        row("first frame", u"Picture1"_s, 0, {90, 150, 6135, 3015}, MsSansSerif, 8.25, Bold, false, true, {});
+        row("second frame", u"Picture2"_s, 1, {0, 270, 6015, 2895}, ms, 8.25, Bold, false, false, {});
+        row("first frame", u"Picture1"_s, 0, {90, 150, 6135, 3015}, ms, 8.25, Bold, false, true, {});
         row("edition", u"Label11"_s, -1, {1560, 4920, 6375, 855}, u"Arial"_s, 36, Bold, true, true, u"Label11"_s);
-        row("script box", u"Label10"_s, -1, {6720, 2760, 1455, 375}, MsSansSerif, 8.25, Bold, false, false, u"Label10"_s);
-        row("language box", u"Label9"_s, -1, {6720, 1920, 1455, 375}, MsSansSerif, 8.25, Bold, false, false, u"Label9"_s);
-        row("summary", u"Label8"_s, -1, {6720, 1680, 1455, 1935}, MsSansSerif, 8.25, Bold, false, false,
+        row("script box", u"Label10"_s, -1, {6720, 2760, 1455, 375}, ms, 8.25, Bold, false, false, u"Label10"_s);
+        row("language box", u"Label9"_s, -1, {6720, 1920, 1455, 375}, ms, 8.25, Bold, false, false, u"Label9"_s);
+        row("summary", u"Label8"_s, -1, {6720, 1680, 1455, 1935}, ms, 8.25, Bold, false, false,
             u"  Introduction in"_s + QString(48, u' ') + u"about the script for"_s);
-        row("script prompt", u"Label7"_s, -1, {120, 3240, 6495, 255}, MsSansSerif, 9.75, Bold, false, false,
+        row("script prompt", u"Label7"_s, -1, {120, 3240, 6495, 255}, ms, 9.75, Bold, false, false,
             u"Choose the script you want described"_s);
-        row("language prompt", u"Label6"_s, -1, {0, 3240, 6615, 255}, MsSansSerif, 9.75, Bold, false, false,
+        row("language prompt", u"Label6"_s, -1, {0, 3240, 6615, 255}, ms, 9.75, Bold, false, false,
             u"Choose a language for showing information"_s);
-        row("Gurumukhi header", u"Label5"_s, -1, {5760, 3720, 1335, 1095}, MsSansSerif, 8.25, Bold, false, false, u"Gurumukhi"_s);
-        row("Gujarati header", u"Label4"_s, -1, {4320, 3720, 1335, 1095}, MsSansSerif, 8.25, Bold, false, false, u"Gujarati"_s);
-        row("Bengali header", u"Label3"_s, -1, {2880, 3720, 1335, 1095}, MsSansSerif, 8.25, Bold, false, false, u"Bengali"_s);
-        row("Devanagari header", u"Label2"_s, -1, {1560, 3720, 1215, 3015}, MsSansSerif, 8.25, Bold, false, false, u"Devanagari"_s);
-        row("English header", u"Label1"_s, -1, {120, 3720, 1215, 1095}, MsSansSerif, 8.25, Bold, false, false, u"English"_s);
+        row("Gurumukhi header", u"Label5"_s, -1, {5760, 3720, 1335, 1095}, ms, 8.25, Bold, false, false, u"Gurumukhi"_s);
+        row("Gujarati header", u"Label4"_s, -1, {4320, 3720, 1335, 1095}, ms, 8.25, Bold, false, false, u"Gujarati"_s);
+        row("Bengali header", u"Label3"_s, -1, {2880, 3720, 1335, 1095}, ms, 8.25, Bold, false, false, u"Bengali"_s);
+        row("Devanagari header", u"Label2"_s, -1, {1560, 3720, 1215, 3015}, ms, 8.25, Bold, false, false, u"Devanagari"_s);
+        row("English header", u"Label1"_s, -1, {120, 3720, 1215, 1095}, ms, 8.25, Bold, false, false, u"English"_s);
     }
 
     void shouldBuildEveryControlAsDesigned()
@@ -129,13 +132,13 @@ private Q_SLOTS:
         const QColor paleYellow(255, 255, 128);
         const int centred = Qt::AlignHCenter;
         QTest::newRow("edition") << u"Label11"_s << QColor(255, 255, 255) << QColor(255, 128, 0) << false << false << centred;
-        QTest::newRow("script box") << u"Label10"_s << QColor(255, 0, 0) << SystemColour << true << true << centred;
-        QTest::newRow("language box") << u"Label9"_s << QColor(255, 255, 0) << SystemColour << true << true << centred;
-        QTest::newRow("summary") << u"Label8"_s << SystemColour << SystemColour << true << true << centred;
-        QTest::newRow("script prompt") << u"Label7"_s << QColor(255, 0, 0) << SystemColour << false << true << centred;
-        QTest::newRow("language prompt") << u"Label6"_s << QColor(255, 255, 0) << SystemColour << false << true << centred;
+        QTest::newRow("script box") << u"Label10"_s << QColor(255, 0, 0) << SystemWindow << true << true << centred;
+        QTest::newRow("language box") << u"Label9"_s << QColor(255, 255, 0) << SystemWindow << true << true << centred;
+        QTest::newRow("summary") << u"Label8"_s << SystemWindow << SystemWindow << true << true << centred;
+        QTest::newRow("script prompt") << u"Label7"_s << QColor(255, 0, 0) << SystemWindow << false << true << centred;
+        QTest::newRow("language prompt") << u"Label6"_s << QColor(255, 255, 0) << SystemWindow << false << true << centred;
         for (const char *header : {"Label1", "Label2", "Label3", "Label4", "Label5"})
-            QTest::newRow(header) << QString::fromLatin1(header) << paleYellow << SystemColour << true << true << centred;
+            QTest::newRow(header) << QString::fromLatin1(header) << paleYellow << SystemWindow << true << true << centred;
     }
 
     void shouldColourLabelsAsDesigned()
