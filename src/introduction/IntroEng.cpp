@@ -211,6 +211,10 @@ void IntroEng::showSamples(LegacyFont script)
 // the focus to the first of them.
 void IntroEng::offerPageReading()
 {
+    if (SubjectNumber_ < 1 || SubjectNumber_ > SubjectCount) {
+        readingStops_.clear(); // no button to follow, and no page drawn
+        return;
+    }
     const std::vector<ReadingStop> stops = pageReading(readingOrder_, [this](int number) {
         return pageLabel(number).spokenText();
     });

@@ -46,26 +46,24 @@ public:
 
     void load();
 
-    const FormControls &controls() const { return *controls_; }
-    FormControls &controls() { return *controls_; }
-
     QString InfoLanguage() const { return InfoLanguage_; }
     QString ScriptName() const { return ScriptName_; }
 
     // 0 until a subject button sets it.
     int SubjectNumber() const { return SubjectNumber_; }
-    // Public, with ShowSubjectPage, so that a page can be drawn for any
-    // number, including those no button gives.
-    void setSubjectNumber(int subject) { SubjectNumber_ = subject; }
-
-    // Draws the page of SubjectNumber: the language's text page, then the
-    // script's samples. An unknown language or script skips its half.
-    void ShowSubjectPage();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // The suites draw the page of any subject number, also of those no
+    // button gives.
+    friend class IntroEngTestAccess;
+
+    // Draws the page of SubjectNumber: the language's text page, then the
+    // script's samples. An unknown language or script skips its half.
+    void ShowSubjectPage();
+
     void connectHandlers();
     FormLabel &pageLabel(int number) const;
     void setFontFace(QWidget &control, const QString &face, ScriptFaces::Role role);

@@ -1,8 +1,8 @@
 #include "IntroPix.h"
 
 #include "IntroPixDesign.h"
-#include "VersionRecord.h"
 #include "about/AbKorInt.h"
+#include "base/VersionRecord.h"
 #include "edition/CentreWindow.h"
 #include "edition/IntroA.h"
 #include "forms/FormBuilder.h"

@@ -43,14 +43,8 @@ public:
     // false when the user chose not to open another instance.
     bool load();
 
-    const FormControls &controls() const { return *controls_; }
-    FormControls &controls() { return *controls_; }
-
     // The edition that start-up made; before it, an edition without scripts.
     const IntroA::Edition &edition() const { return edition_; }
-    // Another edition, as other packagings of the program make; SetCmdBtns
-    // shows its scripts.
-    void setEdition(const IntroA::Edition &edition) { edition_ = edition; }
 
     // Shows or hides the script buttons according to the edition settings.
     void SetCmdBtns();
@@ -59,15 +53,15 @@ public:
     QString ScriptName() const { return ScriptName_; }
     float StartTime() const { return StartTime_; }
 
-    // The tick of Timer1; public so that a tick can be delivered on demand.
-    void Timer1Timer();
-
 protected:
     void closeEvent(QCloseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:
+    // The suites give the launcher the editions of other packagings.
+    friend class IntroPixTestAccess;
+
     // A column of script buttons under its header. In the language stage its
     // button, and its header where it has one, chooses the information
     // language its script is read in; once a language is chosen the button
@@ -110,6 +104,9 @@ private:
     void showAbout();
     void closeLauncher();
     void startupTick();
+
+    // The tick of Timer1.
+    void Timer1Timer();
 
     // The handlers of the design's buttons.
     void Command3D1Click();

@@ -1,4 +1,5 @@
 #include "introduction/TextPages.h"
+#include "support/Constants.h"
 
 #include <QSet>
 #include <QTest>
@@ -83,10 +84,6 @@ const LatinRow latinRows[] = {
     {"bengali", 5, 9, u"eke"_s, {}},
     {"bengali", 5, 11, u"eekee"_s, {}},
 };
-
-const QSet<int> textLabels{8, 13, 15};
-const QSet<int> keyingLabels{9, 11, 16, 18, 20};
-const QSet<int> sampleLabels{10, 12, 14, 17, 19, 21};
 
 const TextPage &pageNamed(const QString &name)
 {
@@ -190,7 +187,7 @@ void Tst_glyphpages::glyphTextsAreDistinct()
     for (const TextPage *page : {&hindiPage(), &bengaliPage()}) {
         for (const std::vector<PageCaption> &subject : page->subjects) {
             for (const PageCaption &caption : subject) {
-                if (!textLabels.contains(caption.label))
+                if (!Designed::TextLabels.contains(caption.label))
                     continue;
                 for (const QString &part : caption.text.glyphs.split(u'\r')) {
                     parts.insert(part);
@@ -279,11 +276,11 @@ void Tst_glyphpages::labelsWritten()
     for (const PageCaption &caption : subjectOf(page, subject)) {
         const QByteArray where = "Label" + QByteArray::number(caption.label);
         written << caption.label;
-        QVERIFY2(!sampleLabels.contains(caption.label), (where + " belongs to the sample panel").constData());
+        QVERIFY2(!Designed::SampleLabels.contains(caption.label), (where + " belongs to the sample panel").constData());
         QVERIFY2(!caption.text.isEmpty(), (where + " is written empty").constData());
-        if (textLabels.contains(caption.label))
+        if (Designed::TextLabels.contains(caption.label))
             QVERIFY2(hasScriptCodes(caption.text.glyphs), (where + " holds no script text").constData());
-        else if (keyingLabels.contains(caption.label))
+        else if (Designed::KeyingLabels.contains(caption.label))
             QVERIFY2(isLatin(caption.text.glyphs) && isLatin(caption.gurumukhiText.value_or(QString())),
                      (where + " holds no Latin text").constData());
         else

@@ -1,9 +1,10 @@
-#include "IntroFixture.h"
+#include "support/IntroFixture.h"
 #include "forms/FormButton.h"
 #include "forms/FormControls.h"
 #include "forms/FormLabel.h"
-#include "introduction/TextPages.h"
 #include "platform/QtPlatform.h"
+#include "support/Constants.h"
+#include "support/Controls.h"
 #include "support/ScreenReader.h"
 
 #include <QAccessible>
@@ -16,20 +17,21 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString spokenName(const QWidget *widget)
-{
-    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(const_cast<QWidget *>(widget));
-    return accessible ? accessible->text(QAccessible::Name) : QString();
-}
-
 QString subjectButtonName(int subject)
 {
     return u"Command3D"_s + QString::number(subject + 3);
 }
 
+constexpr int Subjects = 7;
+
+QString pageLabelName(int number)
+{
+    return u"Label"_s + QString::number(number);
+}
+
 bool isSample(const FormLabel &label)
 {
-    return std::ranges::any_of(SampleLabels, [&](int number) { return label.objectName() == u"Label"_s + QString::number(number); });
+    return std::ranges::any_of(Designed::SampleLabels, [&](int number) { return label.objectName() == pageLabelName(number); });
 }
 
 // A page label's text as a sighted reader takes it in: its lines, without
@@ -46,8 +48,8 @@ QString shownText(const FormLabel &label)
 QStringList expectedStops(const FormControls &controls)
 {
     QList<const FormLabel *> shown;
-    for (int number = FirstPageLabel; number <= LastPageLabel; ++number) {
-        const FormLabel *label = controls.label(u"Label"_s + QString::number(number));
+    for (const int number : Designed::TextLabels + Designed::KeyingLabels + Designed::SampleLabels) {
+        const FormLabel *label = controls.label(pageLabelName(number));
         if (!shownText(*label).isEmpty())
             shown.append(label);
     }
@@ -78,7 +80,7 @@ struct Walk {
 Walk readSubject(IntroEng &window, int subject)
 {
     Walk walk;
-    auto *button = window.controls().button(subjectButtonName(subject));
+    auto *button = controlsOf(window).button(subjectButtonName(subject));
     button->setFocus();
     QTest::keyClick(button, Qt::Key_Space);
     QWidget *first = QApplication::focusWidget();
@@ -122,8 +124,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("script");
-        for (const QString &language : {u"English"_s, u"Hindi"_s, u"Bengali"_s})
-            for (const QString &script : {u"Devanagari"_s, u"Bengali"_s, u"Gujarati"_s, u"Gurumukhi"_s})
+        for (const QString &language : Designed::Languages)
+            for (const QString &script : Designed::Scripts)
                 QTest::addRow("%s about %s", qPrintable(language), qPrintable(script)) << language << script;
     }
 
@@ -142,13 +144,13 @@ private Q_SLOTS:
         IntroFixture unicode(language, script, unicodeFonts());
         IntroFixture legacy(language, script);
 
-        for (int subject = 1; subject <= SubjectCount; ++subject) {
+        for (int subject = 1; subject <= Subjects; ++subject) {
             showAndActivate(unicode.window());
             const Walk walk = readSubject(unicode.window(), subject);
             QVERIFY(!walk.heard.isEmpty());
-            QCOMPARE(walk.heard, expectedStops(unicode.window().controls()));
+            QCOMPARE(walk.heard, expectedStops(controlsOf(unicode.window())));
             QCOMPARE(walk.beforeFirst, subjectButtonName(subject));
-            QCOMPARE(walk.afterLast, subject < SubjectCount ? subjectButtonName(subject + 1) : u"Command3D3"_s);
+            QCOMPARE(walk.afterLast, subject < Subjects ? subjectButtonName(subject + 1) : u"Command3D3"_s);
             showAndActivate(legacy.window());
             QCOMPARE(readSubject(legacy.window(), subject).heard, walk.heard);
         }
@@ -161,14 +163,14 @@ private Q_SLOTS:
     {
         IntroFixture intro(u"English"_s, u"Devanagari"_s, unicodeFonts());
         showAndActivate(intro.window());
-        for (int subject = 1; subject <= SubjectCount; ++subject) {
-            auto *button = intro.window().controls().button(subjectButtonName(subject));
+        for (int subject = 1; subject <= Subjects; ++subject) {
+            auto *button = controlsOf(intro.window()).button(subjectButtonName(subject));
             button->setFocus();
             QTest::keyClick(button, Qt::Key_Space);
             QCOMPARE(QApplication::focusWidget(), button);
         }
         QStringList tabOrder;
-        QWidget *at = intro.window().controls().control(u"Command3D3"_s);
+        QWidget *at = controlsOf(intro.window()).control(u"Command3D3"_s);
         at->setFocus();
         for (int step = 0; step < 10; ++step) {
             tabOrder.append(at->objectName());
@@ -186,10 +188,10 @@ private Q_SLOTS:
     {
         IntroFixture intro(u"English"_s, u"Gujarati"_s, unicodeFonts());
         showAndActivate(intro.window());
-        auto *syllables = intro.window().controls().button(subjectButtonName(4));
+        auto *syllables = controlsOf(intro.window()).button(subjectButtonName(4));
         syllables->setFocus();
         QTest::keyClick(syllables, Qt::Key_Space);
-        const QStringList page = expectedStops(intro.window().controls());
+        const QStringList page = expectedStops(controlsOf(intro.window()));
         {
             const ScreenReader screenReader;
             QVERIFY(screenReader.working());
@@ -200,8 +202,8 @@ private Q_SLOTS:
         }
         QTest::keyClick(syllables, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), subjectButtonName(5));
-        for (int number = FirstPageLabel; number <= LastPageLabel; ++number)
-            QCOMPARE(intro.window().controls().label(u"Label"_s + QString::number(number))->focusPolicy(), Qt::NoFocus);
+        for (const int number : Designed::TextLabels + Designed::KeyingLabels + Designed::SampleLabels)
+            QCOMPARE(controlsOf(intro.window()).label(pageLabelName(number))->focusPolicy(), Qt::NoFocus);
     }
 };
 

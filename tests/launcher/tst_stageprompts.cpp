@@ -1,7 +1,8 @@
-#include "LauncherFixture.h"
+#include "support/LauncherFixture.h"
 #include "forms/FormButton.h"
 #include "forms/FormControls.h"
 #include "forms/FormLabel.h"
+#include "support/Controls.h"
 #include "support/ScreenReader.h"
 
 #include <QAccessible>
@@ -23,12 +24,6 @@ void recordFocus(QAccessibleEvent *event)
 {
     if (event->type() == QAccessible::Focus)
         focusEvents.append(event->object());
-}
-
-QString spokenName(QObject *object)
-{
-    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(object);
-    return accessible ? accessible->text(QAccessible::Name) : QString();
 }
 
 QString spokenDescription(QObject *object)
@@ -58,7 +53,7 @@ private:
         if (step == u"alt+I"_s) {
             // An access key presses its button a moment later, as a click would.
             QTest::keyClick(&launcher, Qt::Key_I, Qt::AltModifier);
-            QTRY_VERIFY(launcher.controls().label(u"Label6"_s)->isVisible());
+            QTRY_VERIFY(controlsOf(launcher).label(u"Label6"_s)->isVisible());
         } else if (step == u"show and close"_s) {
             int closed = 0;
             QTimer closer;
@@ -74,14 +69,14 @@ private:
             // What the window manager does once the introduction is gone.
             QApplication::setActiveWindow(&launcher);
         } else if (words.first() == u"click"_s) {
-            QTest::mouseClick(launcher.controls().control(name), Qt::LeftButton);
+            QTest::mouseClick(controlsOf(launcher).control(name), Qt::LeftButton);
         } else if (words.first() == u"key"_s) {
-            QWidget *button = launcher.controls().control(name);
+            QWidget *button = controlsOf(launcher).control(name);
             button->setFocus();
             focusEvents.clear();
             QTest::keyClick(button, Qt::Key_Space);
         } else if (words.first() == u"press"_s) {
-            QWidget *button = launcher.controls().control(name);
+            QWidget *button = controlsOf(launcher).control(name);
             QAccessible::queryAccessibleInterface(button)->actionInterface()->doAction(
                 QAccessibleActionInterface::pressAction());
             QTRY_VERIFY(!static_cast<FormButton *>(button)->isDown());
@@ -162,16 +157,16 @@ private Q_SLOTS:
         const QString last = steps.takeLast();
         for (const QString &step : std::as_const(steps))
             take(launcher, step);
-        QWidget *actedOn = last.contains(u' ') ? launcher.controls().control(last.split(u' ').last()) : nullptr;
+        QWidget *actedOn = last.contains(u' ') ? controlsOf(launcher).control(last.split(u' ').last()) : nullptr;
         focusEvents.clear();
         take(launcher, last);
 
         QTRY_VERIFY(QApplication::focusWidget() && QApplication::focusWidget()->window() == &launcher);
         QWidget *lead = QApplication::focusWidget();
-        QCOMPARE(spokenDescription(launcher.controls().control(u"Command3D12"_s)), summary);
+        QCOMPARE(spokenDescription(controlsOf(launcher).control(u"Command3D12"_s)), summary);
         if (!screenReader || prompt.isEmpty()) {
             QCOMPARE(lead->objectName(), firstChoice);
-            for (QWidget *control : launcher.controls().all())
+            for (QWidget *control : controlsOf(launcher).all())
                 QVERIFY(!qobject_cast<FormLabel *>(control) || control->focusPolicy() == Qt::NoFocus);
             if (!screenReader)
                 return;
