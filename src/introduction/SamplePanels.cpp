@@ -50,6 +50,6 @@ std::vector<LabelCaption> sampleCaptions(LegacyFont script, int subject)
     std::vector<LabelCaption> captions;
     for (const SampleRow &row : sampleRows())
         if (row.subject == subject)
-            captions.push_back({row.label, row.byScript[std::size_t(script)], {}});
+            captions.push_back({row.label, row.byScript[std::size_t(script)]});
     return captions;
 }
