@@ -37,8 +37,9 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     const QCommandLineOption version({u"v"_s, u"version"_s}, u"Show the version and exit."_s);
     const QCommandLineOption scriptText(
         u"script-text"_s,
-        u"Show texts in the scripts as the legacy fonts' glyph codes (legacy), as Unicode text (unicode), "
-        "or as the installed fonts allow (auto, the default)."_s,
+        u"Show captions and samples in the scripts as the legacy fonts' glyph codes (legacy), as Unicode text "
+        "(unicode), or as the installed fonts allow (auto, the default). Hindi and Bengali explanations are "
+        "always Unicode text."_s,
         u"mode"_s, u"auto"_s);
     parser.addOption(help);
     parser.addOption(version);

@@ -132,19 +132,28 @@ void IntroEng::applyLanguageCatalogue()
     for (FormButton *button : subjectButtons_)
         setFontFace(*button, entry->fontFace, ScriptFaces::Role::Button);
     setFontFace(subjectHeading_, entry->fontFace, ScriptFaces::Role::Button);
-    for (const int number : TextLabels)
-        setFontFace(pageLabel(number), entry->fontFace, ScriptFaces::Role::Text);
-    // Unicode captions speak for themselves; others by their English names.
-    const auto spoken = [](const QWidget &control, const QString &shown, const QString &english) {
-        return ScriptFaces::showsUnicode(control) ? shown : english;
+    // The explanations are Unicode text only: where the language is written
+    // in a script, they take a real font of it, also where the legacy font
+    // shows the captions.
+    for (const int number : TextLabels) {
+        if (const auto script = legacyFontWithFace(entry->fontFace))
+            ScriptFaces::setUnicodeFace(pageLabel(number), *script, ScriptFaces::Role::Text, platform_.scriptFonts());
+        else
+            ScriptFaces::setLatinFace(pageLabel(number), entry->fontFace);
+    }
+    // Script captions are spoken as their Unicode text, also where the legacy
+    // font shows their glyph codes; the Latin ones, in capitals ("CONSON-
+    // ANTS"), by their names.
+    const auto spoken = [](const ScriptText &caption, const QString &name) {
+        return caption.glyphs != caption.unicode ? caption.unicode : name;
     };
     for (std::size_t i = 0; i < subjectButtons_.size(); ++i) {
         FormButton &button = *subjectButtons_[i];
         button.setText(ScriptFaces::shownForm(button, entry->subjectCaptions[i]));
-        button.setAccessibleName(spoken(button, button.text(), Catalogue::spokenSubjects()[i]));
+        button.setAccessibleName(spoken(entry->subjectCaptions[i], Catalogue::spokenSubjects()[i]));
     }
     subjectHeading_.setCaption(ScriptFaces::shownForm(subjectHeading_, entry->heading));
-    subjectHeading_.setAccessibleName(spoken(subjectHeading_, subjectHeading_.caption(), Catalogue::spokenHeading()));
+    subjectHeading_.setAccessibleName(spoken(entry->heading, Catalogue::spokenHeading()));
 }
 
 void IntroEng::applyScriptCatalogue()
@@ -178,27 +187,16 @@ void IntroEng::assign(const std::vector<LabelCaption> &captions)
     for (const LabelCaption &caption : captions) {
         FormLabel &label = pageLabel(caption.label);
         label.setCaption(ScriptFaces::shownForm(label, caption.text));
-        // Glyph codes cannot be spoken: a screen reader gets the page's
-        // spoken form, or else the Unicode text. Unicode speaks for itself.
-        QString spoken;
-        if (!ScriptFaces::showsUnicode(label) && caption.text.glyphs != caption.text.unicode)
-            spoken = caption.spoken.isEmpty() ? caption.text.unicode : caption.spoken;
-        label.setAccessibleName(spoken);
+        // Glyph codes cannot be spoken: a screen reader gets the Unicode
+        // text. Unicode speaks for itself.
+        const bool glyphCodes = !ScriptFaces::showsUnicode(label) && caption.text.glyphs != caption.text.unicode;
+        label.setAccessibleName(glyphCodes ? caption.text.unicode : QString());
     }
 }
 
 void IntroEng::showTexts(const TextPage &page)
 {
-    std::vector<LabelCaption> captions = textPageCaptions(page, SubjectNumber_, ScriptName_);
-    if (&page != &englishPage()) {
-        // The Hindi and Bengali explanations are glyph codes, which a screen
-        // reader cannot speak; it reads the English explanation instead.
-        const std::vector<LabelCaption> english = textPageCaptions(englishPage(), SubjectNumber_, ScriptName_);
-        for (std::size_t i = 0; i < captions.size(); ++i)
-            if (isTextLabel(captions[i].label))
-                captions[i].spoken = english[i].text.unicode;
-    }
-    assign(captions);
+    assign(textPageCaptions(page, SubjectNumber_, ScriptName_));
 }
 
 void IntroEng::showSamples(LegacyFont script)
