@@ -1,11 +1,13 @@
 #pragma once
 
 #include "SamplePanels.h"
+#include "forms/ReadingStops.h"
 #include "forms/ScriptFaces.h"
 
 #include <QDialog>
 
 #include <array>
+#include <vector>
 
 class FormButton;
 class FormControls;
@@ -27,6 +29,12 @@ struct TextPage;
 // script (sampleRows()). Which labels each of the two writes is fixed per
 // subject (textPageLabels()), so a new page never leaves a caption of the
 // previous one behind.
+//
+// For a screen reader the page is a row of reading stops (pageReading()):
+// while assistive technology is active, choosing a subject takes the focus to
+// the page's first stop, and Tab walks the rest before it goes on to the next
+// subject button (ReadingStops). Without one, labels take no focus and Tab
+// keeps the design's order.
 class IntroEng final : public QDialog
 {
     Q_OBJECT
@@ -66,6 +74,7 @@ private:
     void showSubject(int subject);
     void showTexts(const TextPage &page);
     void showSamples(LegacyFont script);
+    void offerPageReading();
     void restartIntroduction();
 
     void Command3D1Click();
@@ -81,6 +90,8 @@ private:
     FormLabel &shownAboutBox_;
     FormLabel &subjectHeading_;
     std::array<FormLabel *, LastPageLabel - FirstPageLabel + 1> pageLabels_;
+    std::vector<int> readingOrder_; // page label numbers in the design's tab order
+    ReadingStops readingStops_;
     int SubjectNumber_ = 0;
     QString InfoLanguage_;
     QString ScriptName_;

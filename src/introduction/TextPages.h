@@ -7,6 +7,7 @@
 #include <array>
 #include <optional>
 #include <span>
+#include <utility>
 #include <vector>
 
 // The explanatory text pages as data. A page holds, per subject, the captions
@@ -52,6 +53,10 @@ inline constexpr int SubjectCount = 7;
 // labels are keying examples.
 inline constexpr std::array<int, 3> TextLabels{8, 13, 15};
 inline constexpr std::array<int, 6> SampleLabels{10, 12, 14, 17, 19, 21};
+
+// Each keying label stands left of the sample label that shows what its
+// keying gives: {keying, sample}.
+inline constexpr std::array<std::pair<int, int>, 5> KeyingBesideSample{{{9, 10}, {11, 12}, {16, 17}, {18, 19}, {20, 21}}};
 
 // The page labels that every text page owns on a subject (writes or clears),
 // in ascending order; the others belong to the sample panel. Empty for a

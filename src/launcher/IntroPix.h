@@ -1,12 +1,14 @@
 #pragma once
 
 #include "edition/IntroA.h"
+#include "forms/ReadingStops.h"
 #include "introduction/IntroductionHost.h"
 
 #include <QString>
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class FormButton;
 class FormControls;
@@ -23,6 +25,11 @@ class Platform;
 // a script, which it hands to the introduction window through the captions of
 // its summary boxes (it is that window's IntroductionHost). Pointer movement
 // swaps its two logo frames. Closing it ends the process at once.
+//
+// Each stage of the choice begins with the focus on the first button that the
+// stage offers; with a screen reader at work, on the stage's prompt just
+// before it (ReadingStops). Once both are chosen, "Show" takes the focus and
+// tells the summary.
 class IntroPix final : public QWidget, public IntroductionHost
 {
     Q_OBJECT
@@ -49,6 +56,7 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     // The suites give the launcher the editions of other packagings.
@@ -79,6 +87,12 @@ private:
     void showOfferedScripts();
     void showFirstFrame();
     void showSecondFrame();
+
+    void changeStage(const std::function<void()> &change);
+    void guideToStage();
+    FormLabel *shownPrompt() const;
+    FormButton *firstOfferedChoice();
+    QString spokenSummary() const;
 
     void chooseLanguage(const QString &language);
     void chooseScript(const QString &script);
@@ -134,6 +148,9 @@ private:
     FormPicture &secondFrame_;
     FormTimer &startupTimer_;
     std::array<ScriptColumn, 5> scriptColumns_;
+
+    ReadingStops promptStop_;
+    bool changingStage_ = false;
 
     IntroA::Edition edition_;
     QString InfoLanguage_;
