@@ -370,10 +370,26 @@ void IntroPix::showIntroduction()
     }
     IntroEng introduction(platform_, *this, this);
     introduction.load();
-    introduction.exec();
+    {
+        const QScopedValueRollback open(introductionOpen_, true);
+        introduction.exec();
+    }
     // Back in the language stage; its prompt is heard on the way back, not
-    // before the introduction.
+    // before the introduction. Where the launcher lost its activation to the
+    // introduction, the focus is already there (changeEvent).
     guideToStage();
+}
+
+// Some window systems give the activation back to the launcher while the
+// introduction is still closing, and the focus with it, before exec()
+// returns. A screen reader would then hear "Show" before the prompt. So the
+// focus moves to the stage while the introduction is in front, where a
+// focus change in the launcher is silent, and comes back with the activation.
+void IntroPix::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && introductionOpen_ && !isActiveWindow())
+        guideToStage();
 }
 
 void IntroPix::showAbout()

@@ -56,6 +56,7 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void changeEvent(QEvent *event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:
@@ -151,6 +152,7 @@ private:
 
     ReadingStops promptStop_;
     bool changingStage_ = false;
+    bool introductionOpen_ = false;
 
     IntroA::Edition edition_;
     QString InfoLanguage_;
