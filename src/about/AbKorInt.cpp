@@ -1,8 +1,8 @@
 #include "AbKorInt.h"
 
 #include "AbKorIntDesign.h"
-#include "VersionRecord.h"
 #include "base/Twips.h"
+#include "base/VersionRecord.h"
 #include "edition/CentreWindow.h"
 #include "forms/FormBuilder.h"
 #include "forms/FormButton.h"

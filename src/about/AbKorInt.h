@@ -29,16 +29,13 @@ public:
 
     void load();
 
-    const FormControls &controls() const { return *controls_; }
-    FormControls &controls() { return *controls_; }
-
-    // The tick of Timer1; public so that a tick can be delivered on demand.
-    void Timer1Timer();
-
     // Every way of closing (OK, Esc, the title bar) ends here.
     void done(int result) override;
 
 private:
+    // The tick of Timer1.
+    void Timer1Timer();
+
     void Command1Click();
     void slideIcon();
     void unload();

@@ -1,6 +1,6 @@
 #include "CommandLine.h"
 
-#include "VersionRecord.h"
+#include "base/VersionRecord.h"
 #include "platform/Platform.h"
 
 #include <QCommandLineParser>
@@ -10,8 +10,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-constexpr auto ProgramName = "kintroa";
 
 // The options QGuiApplication and QApplication read from the command line and
 // remove before the program sees it; the first group takes a value.
@@ -39,8 +37,9 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     const QCommandLineOption version({u"v"_s, u"version"_s}, u"Show the version and exit."_s);
     const QCommandLineOption scriptText(
         u"script-text"_s,
-        u"Show texts in the scripts as the legacy fonts' glyph codes (legacy), as Unicode text (unicode), "
-        "or as the installed fonts allow (auto, the default)."_s,
+        u"Show captions and samples in the scripts as the legacy fonts' glyph codes (legacy), as Unicode text "
+        "(unicode), or as the installed fonts allow (auto, the default). Hindi and Bengali explanations are "
+        "always Unicode text."_s,
         u"mode"_s, u"auto"_s);
     parser.addOption(help);
     parser.addOption(version);
@@ -59,11 +58,11 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     CommandLine result;
     const auto refuse = [&result](const QString &reason) {
         result.action = Action::Refuse;
-        result.text = u"%1: %2\nTry '%1 --help' for more information.\n"_s.arg(QLatin1StringView(ProgramName), reason);
+        result.text = u"%1: %2\nTry '%1 --help' for more information.\n"_s.arg(QLatin1StringView(VersionRecord::ProgramName), reason);
         return result;
     };
 
-    if (!parser.parse(arguments.isEmpty() ? QStringList{QString::fromLatin1(ProgramName)} : arguments))
+    if (!parser.parse(arguments.isEmpty() ? QStringList{QString::fromLatin1(VersionRecord::ProgramName)} : arguments))
         return refuse(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
         return refuse(u"unexpected argument '%1'."_s.arg(parser.positionalArguments().constFirst()));
@@ -73,12 +72,12 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         // Qt's usage line names the executable of the application object,
         // which does not exist yet.
         const QString help = parser.helpText();
-        result.text = u"Usage: %1 [options]"_s.arg(QLatin1StringView(ProgramName)) + help.mid(help.indexOf(u'\n'));
+        result.text = u"Usage: %1 [options]"_s.arg(QLatin1StringView(VersionRecord::ProgramName)) + help.mid(help.indexOf(u'\n'));
         return result;
     }
     if (parser.isSet(version)) {
         result.action = Action::ShowVersion;
-        result.text = u"%1 %2.%3.%4\n"_s.arg(QLatin1StringView(ProgramName))
+        result.text = u"%1 %2.%3.%4\n"_s.arg(QLatin1StringView(VersionRecord::ProgramName))
                           .arg(VersionRecord::Major)
                           .arg(VersionRecord::Minor)
                           .arg(VersionRecord::Revision);

@@ -1,5 +1,7 @@
 #include "WindowSystemStart.h"
 
+#include "base/VersionRecord.h"
+
 #include <QByteArray>
 #include <QList>
 
@@ -63,8 +65,8 @@ void holdOrFail(QtMsgType type, const QMessageLogContext &context, const QString
 
 QString WindowSystemStart::failureSentence(const QString &program)
 {
-    return u"kintroa cannot open a graphical display; start it in a desktop session, "
-           "or under a virtual display with: xvfb-run -a %1\n"_s.arg(program);
+    return u"%1 cannot open a graphical display; start it in a desktop session, "
+           "or under a virtual display with: xvfb-run -a %2\n"_s.arg(QLatin1StringView(VersionRecord::ProgramName), program);
 }
 
 WindowSystemStart::WindowSystemStart(const QString &program)

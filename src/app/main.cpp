@@ -1,6 +1,6 @@
 #include "CommandLine.h"
-#include "VersionRecord.h"
 #include "WindowSystemStart.h"
+#include "base/VersionRecord.h"
 #include "forms/Fonts.h"
 #include "launcher/IntroPix.h"
 #include "platform/QtPlatform.h"
@@ -22,7 +22,7 @@ int main(int argc, char *argv[])
         return commandLine.answer(platform);
     }
 
-    auto windowSystemStart = std::make_unique<WindowSystemStart>(arguments.value(0, QStringLiteral("kintroa")));
+    auto windowSystemStart = std::make_unique<WindowSystemStart>(arguments.value(0, QString::fromLatin1(VersionRecord::ProgramName)));
     QApplication app(argc, argv);
     windowSystemStart.reset();
 

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QStyleOptionFrame>
 
 namespace {
@@ -26,11 +27,7 @@ public:
     {
         if (kind != QAccessible::Name)
             return QAccessibleWidget::text(kind);
-        const auto *label = static_cast<const FormLabel *>(widget());
-        QString name = label->accessibleName();
-        if (name.isEmpty())
-            name = CaptionLayout::withoutAccessKeys(label->caption());
-        return name.replace(u'\r', u'\n');
+        return static_cast<const FormLabel *>(widget())->spokenText();
     }
 };
 
@@ -105,6 +102,14 @@ QRect FormLabel::textRect() const
     return rect().adjusted(border, border, -border, -border);
 }
 
+QString FormLabel::spokenText() const
+{
+    QString text = accessibleName();
+    if (text.isEmpty())
+        text = CaptionLayout::withoutAccessKeys(caption_);
+    return text.replace(u'\r', u'\n');
+}
+
 QStringList FormLabel::shownLines() const
 {
     return CaptionLayout::laidOut(CaptionLayout::withoutAccessKeys(caption_), font(), textRect().width()).text;
@@ -144,6 +149,17 @@ void FormLabel::paintEvent(QPaintEvent *)
             x += area.width() - lineWidth;
         CaptionLayout::drawLine(painter, lines, i, QPointF(x, y + metrics.ascent()));
         y += metrics.lineSpacing();
+    }
+
+    // Only a screen reader's Tab stops on a label; a reader who also looks
+    // sees where it is.
+    if (hasFocus()) {
+        painter.setClipping(false);
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = area;
+        focus.backgroundColor = palette().color(backgroundRole());
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
 }
 

@@ -6,7 +6,8 @@
 // A label of a window design: a word-wrapped caption drawn from the top, left,
 // right or centred, on its own background, with an optional single-line frame
 // and a flat or 3D look. The caption is kept exactly as assigned; a carriage
-// return in it is shown as a line break. Labels take no focus.
+// return in it is shown as a line break. Labels take no focus, unless a
+// window makes them stops for a screen reader's Tab.
 class FormLabel final : public QWidget
 {
     Q_OBJECT
@@ -34,6 +35,10 @@ public:
 
     // The lines the caption takes in the current font and width.
     QStringList shownLines() const;
+
+    // What a screen reader says for the label: its accessible name where one
+    // is set, else the caption as shown, with its line breaks.
+    QString spokenText() const;
 
 Q_SIGNALS:
     void clicked();

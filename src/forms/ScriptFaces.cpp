@@ -39,17 +39,24 @@ double unicodePoints(LegacyFont font, Role role)
 
 void setFace(QWidget &control, LegacyFont font, Role role, const ScriptFonts &fonts)
 {
-    QFont face = control.font();
-    const bool unicode = fonts.showsUnicode(font);
-    if (unicode) {
-        const QString family = fonts.unicodeFamily(font);
-        face.setFamilies(family.isEmpty() ? QStringList() : QStringList{family});
-        face.setPointSizeF(unicodePoints(font, role));
-    } else {
-        face.setFamilies({legacyFace(font)});
+    if (fonts.showsUnicode(font)) {
+        setUnicodeFace(control, font, role, fonts);
+        return;
     }
+    QFont face = control.font();
+    face.setFamilies({legacyFace(font)});
     control.setFont(face);
-    control.setProperty(ShowsUnicodeProperty, unicode);
+    control.setProperty(ShowsUnicodeProperty, false);
+}
+
+void setUnicodeFace(QWidget &control, LegacyFont font, Role role, const ScriptFonts &fonts)
+{
+    QFont face = control.font();
+    const QString family = fonts.unicodeFamily(font);
+    face.setFamilies(family.isEmpty() ? QStringList() : QStringList{family});
+    face.setPointSizeF(unicodePoints(font, role));
+    control.setFont(face);
+    control.setProperty(ShowsUnicodeProperty, true);
 }
 
 void setLatinFace(QWidget &control, const QString &face)

@@ -20,6 +20,10 @@ enum class Role { Text, Sample, Button };
 // face and, for Unicode, the size change; weight and style stay as designed.
 void setFace(QWidget &control, LegacyFont font, Role role, const ScriptFonts &fonts);
 
+// Sets a real font of the script at the size that fits the role, whether or
+// not the legacy font is shown: for texts that exist only in Unicode.
+void setUnicodeFace(QWidget &control, LegacyFont font, Role role, const ScriptFonts &fonts);
+
 // Sets a face that is not a legacy script font.
 void setLatinFace(QWidget &control, const QString &face);
 

@@ -42,28 +42,36 @@ std::span<const LanguageEntry> languages()
          &englishPage},
         {u"Hindi"_s,
          legacyFace(LegacyFont::Devanagari),
-         // The codes of three Hindi captions misspell a word, or are no word
-         // ("keys" is meant, as the Bengali caption says).
-         {inHindi(glyphs("A8 C9 DA B1 C9 20 76 C9 C9 AE F4 78 C9 C9")).respelled(u"धारना"_s, u"धारणा"_s),
+         // The codes of some captions misspell a word, are no word ("keys" is
+         // meant), or do not read as a Hindi reader expects: a button names
+         // its subject in the direct case, not in the oblique plural that
+         // stands only before a postposition, and the heading asks as
+         // politely as the pages do.
+         {inHindi(glyphs("A8 C9 DA B1 C9 20 76 C9 C9 AE F4 78 C9 C9")).mended(u"धारना"_s, u"धारणा"_s),
           inHindi(glyphs("B4 C9 68 C9 C7 20")),
-          inHindi(glyphs("CA 45 F2 AA C9 C9 C4 20")).respelled(u"कियां"_s, u"कुंजियाँ"_s),
+          inHindi(glyphs("CA 45 F2 AA C9 C9 C4 20")).mended(u"कियां"_s, u"कुंजियाँ"_s),
           inHindi(glyphs("B6 C9 A4 6E F4 C9 C4 B6 C9 20")),
-          inHindi(glyphs("BA B4 C9 AE F4 B4 C9 68 C9 C9 E7 20")),
-          inHindi(glyphs("B4 AA C9 5C 56 C9 78 C9 B4 C9 68 C9 C9 E7")),
+          inHindi(glyphs("BA B4 C9 AE F4 B4 C9 68 C9 C9 E7 20")).mended(u"स्वरवर्णों"_s, u"स्वरवर्ण"_s),
+          inHindi(glyphs("B4 AA C9 5C 56 C9 78 C9 B4 C9 68 C9 C9 E7")).mended(u"व्यंजनवर्णों"_s, u"व्यंजनवर्ण"_s),
           inHindi(glyphs("2B CA 69 C9 CA AE F4 43 69 C9 20 BA C9 DA 53 C9 78 C9 C9"))},
          inHindi(glyphs("42 45 F2 20 CA B4 C9 B9 C9 AA C9 20 CA 78 C9 AE D2 49 C9 78 C9 20 45 F2 AE C9 E4"))
-             .respelled(u"निरीक्षन"_s, u"निरीक्षण"_s),
+             .mended(u"एक विषय निरीक्षन करो"_s, u"एक विषय चुनें"_s),
          &hindiPage},
         {u"Bengali"_s,
          legacyFace(LegacyFont::Bengali),
+         // Keyboard keys are "কি" in Bengali, "চাবি" are those of a lock, so
+         // the keying subject is "টাইপিং"; consonants are one compound, as on
+         // the page. The heading asks in everyday words, with the classifier
+         // and without the full stop (দাঁড়ি) that a heading does not take.
          {inBengali(glyphs("62 67 AC 20 7A C4 73 79")),
           inBengali(glyphs("63 74 ED")),
-          inBengali(glyphs("B6 61 73 63 D3 73 AC")),
+          inBengali(glyphs("B6 61 73 63 D3 73 AC")).mended(u"চাবিগুলি"_s, u"টাইপিং"_s),
           inBengali(glyphs("AE 43 C9 61 C8 AE D3 73 AC")),
           inBengali(glyphs("5C C3 6D 63 74 ED")),
-          inBengali(glyphs("63 BA AA 70 20 63 74 ED D3 73 AC")),
+          inBengali(glyphs("63 BA AA 70 20 63 74 ED D3 73 AC")).mended(u"ব্যঞ্জন বর্ণগুলি"_s, u"ব্যঞ্জনবর্ণ"_s),
           inBengali(glyphs("41 73 79 73 6D BB 4D 20 79 75 BA"))},
-         inBengali(glyphs("4A B1 20 73 63 BF BD 20 62 6A 70 61 70 64 79 20 B1 6D C6 70 7C")),
+         inBengali(glyphs("4A B1 20 73 63 BF BD 20 62 6A 70 61 70 64 79 20 B1 6D C6 70 7C"))
+             .mended(u"এক বিষয় মনোনীত করুন।"_s, u"একটি বিষয় বেছে নিন"_s),
          &bengaliPage},
     }};
     return rows;

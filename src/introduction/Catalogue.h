@@ -33,7 +33,7 @@ std::span<const LanguageEntry> languages();
 std::span<const ScriptEntry> scripts();
 
 // What a screen reader says for the subject buttons and their heading where
-// their captions are glyph codes.
+// their captions are Latin, in capitals.
 std::span<const QString> spokenSubjects();
 QString spokenHeading();
 

@@ -3,6 +3,7 @@
 #include "Catalogue.h"
 #include "IntroEngDesign.h"
 #include "IntroductionHost.h"
+#include "PageReading.h"
 #include "TextPages.h"
 #include "base/Twips.h"
 #include "edition/CentreWindow.h"
@@ -15,6 +16,9 @@
 #include "platform/Platform.h"
 
 #include <QKeyEvent>
+
+#include <algorithm>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -35,6 +39,21 @@ QString pageLabelName(int number)
     return u"Label"_s + QString::number(number);
 }
 
+// A listener reads the page in the order in which the design tabs through its labels.
+std::vector<int> pageLabelsInTabOrder()
+{
+    std::vector<std::pair<int, int>> byTabIndex;
+    for (const Design::Control &control : introEngDesign().controls)
+        for (int number = FirstPageLabel; number <= LastPageLabel; ++number)
+            if (control.kind == Design::Kind::Label && control.name == pageLabelName(number))
+                byTabIndex.emplace_back(control.tabIndex, number);
+    std::ranges::sort(byTabIndex);
+    std::vector<int> numbers;
+    for (const auto &[tabIndex, number] : byTabIndex)
+        numbers.push_back(number);
+    return numbers;
+}
+
 } // namespace
 
 IntroEng::IntroEng(Platform &platform, IntroductionHost &host, QWidget *parent)
@@ -47,6 +66,7 @@ IntroEng::IntroEng(Platform &platform, IntroductionHost &host, QWidget *parent)
     , shownInBox_(controls_->named<FormLabel>(u"Label22"_s, 0))
     , shownAboutBox_(controls_->named<FormLabel>(u"Label23"_s, 0))
     , subjectHeading_(controls_->named<FormLabel>(u"Label24"_s))
+    , readingOrder_(pageLabelsInTabOrder())
 {
     for (int subject = 1; subject <= SubjectCount; ++subject)
         subjectButtons_[std::size_t(subject - 1)] = &controls_->named<FormButton>(subjectButtonName(subject));
@@ -112,19 +132,28 @@ void IntroEng::applyLanguageCatalogue()
     for (FormButton *button : subjectButtons_)
         setFontFace(*button, entry->fontFace, ScriptFaces::Role::Button);
     setFontFace(subjectHeading_, entry->fontFace, ScriptFaces::Role::Button);
-    for (const int number : TextLabels)
-        setFontFace(pageLabel(number), entry->fontFace, ScriptFaces::Role::Text);
-    // Unicode captions speak for themselves; others by their English names.
-    const auto spoken = [](const QWidget &control, const QString &shown, const QString &english) {
-        return ScriptFaces::showsUnicode(control) ? shown : english;
+    // The explanations are Unicode text only: where the language is written
+    // in a script, they take a real font of it, also where the legacy font
+    // shows the captions.
+    for (const int number : TextLabels) {
+        if (const auto script = legacyFontWithFace(entry->fontFace))
+            ScriptFaces::setUnicodeFace(pageLabel(number), *script, ScriptFaces::Role::Text, platform_.scriptFonts());
+        else
+            ScriptFaces::setLatinFace(pageLabel(number), entry->fontFace);
+    }
+    // Script captions are spoken as their Unicode text, also where the legacy
+    // font shows their glyph codes; the Latin ones, in capitals ("CONSON-
+    // ANTS"), by their names.
+    const auto spoken = [](const ScriptText &caption, const QString &name) {
+        return caption.glyphs != caption.unicode ? caption.unicode : name;
     };
     for (std::size_t i = 0; i < subjectButtons_.size(); ++i) {
         FormButton &button = *subjectButtons_[i];
         button.setText(ScriptFaces::shownForm(button, entry->subjectCaptions[i]));
-        button.setAccessibleName(spoken(button, button.text(), Catalogue::spokenSubjects()[i]));
+        button.setAccessibleName(spoken(entry->subjectCaptions[i], Catalogue::spokenSubjects()[i]));
     }
     subjectHeading_.setCaption(ScriptFaces::shownForm(subjectHeading_, entry->heading));
-    subjectHeading_.setAccessibleName(spoken(subjectHeading_, subjectHeading_.caption(), Catalogue::spokenHeading()));
+    subjectHeading_.setAccessibleName(spoken(entry->heading, Catalogue::spokenHeading()));
 }
 
 void IntroEng::applyScriptCatalogue()
@@ -140,6 +169,7 @@ void IntroEng::showSubject(int subject)
 {
     SubjectNumber_ = subject;
     ShowSubjectPage();
+    offerPageReading();
 }
 
 void IntroEng::ShowSubjectPage()
@@ -157,32 +187,45 @@ void IntroEng::assign(const std::vector<LabelCaption> &captions)
     for (const LabelCaption &caption : captions) {
         FormLabel &label = pageLabel(caption.label);
         label.setCaption(ScriptFaces::shownForm(label, caption.text));
-        // Glyph codes cannot be spoken: a screen reader gets the page's
-        // spoken form, or else the Unicode text. Unicode speaks for itself.
-        QString spoken;
-        if (!ScriptFaces::showsUnicode(label) && caption.text.glyphs != caption.text.unicode)
-            spoken = caption.spoken.isEmpty() ? caption.text.unicode : caption.spoken;
-        label.setAccessibleName(spoken);
+        // Glyph codes cannot be spoken: a screen reader gets the Unicode
+        // text. Unicode speaks for itself.
+        const bool glyphCodes = !ScriptFaces::showsUnicode(label) && caption.text.glyphs != caption.text.unicode;
+        label.setAccessibleName(glyphCodes ? caption.text.unicode : QString());
     }
 }
 
 void IntroEng::showTexts(const TextPage &page)
 {
-    std::vector<LabelCaption> captions = textPageCaptions(page, SubjectNumber_, ScriptName_);
-    if (&page != &englishPage()) {
-        // The Hindi and Bengali explanations are glyph codes, which a screen
-        // reader cannot speak; it reads the English explanation instead.
-        const std::vector<LabelCaption> english = textPageCaptions(englishPage(), SubjectNumber_, ScriptName_);
-        for (std::size_t i = 0; i < captions.size(); ++i)
-            if (isTextLabel(captions[i].label))
-                captions[i].spoken = english[i].text.unicode;
-    }
-    assign(captions);
+    assign(textPageCaptions(page, SubjectNumber_, ScriptName_));
 }
 
 void IntroEng::showSamples(LegacyFont script)
 {
     assign(sampleCaptions(script, SubjectNumber_));
+}
+
+// Names the page's reading stops by what a listener hears there, places them
+// after the chosen subject's button, and, with a screen reader at work, takes
+// the focus to the first of them.
+void IntroEng::offerPageReading()
+{
+    if (SubjectNumber_ < 1 || SubjectNumber_ > SubjectCount) {
+        readingStops_.clear(); // no button to follow, and no page drawn
+        return;
+    }
+    const std::vector<ReadingStop> stops = pageReading(readingOrder_, [this](int number) {
+        return pageLabel(number).spokenText();
+    });
+    QList<FormLabel *> labels;
+    for (const ReadingStop &stop : stops) {
+        FormLabel &label = pageLabel(stop.label);
+        if (label.spokenText() != stop.spoken)
+            label.setAccessibleName(stop.spoken);
+        labels.append(&label);
+    }
+    readingStops_.place(*subjectButtons_[std::size_t(SubjectNumber_ - 1)], labels);
+    if (FormLabel *first = readingStops_.first())
+        first->setFocus(Qt::OtherFocusReason);
 }
 
 void IntroEng::restartIntroduction()

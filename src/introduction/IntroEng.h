@@ -1,11 +1,13 @@
 #pragma once
 
 #include "SamplePanels.h"
+#include "forms/ReadingStops.h"
 #include "forms/ScriptFaces.h"
 
 #include <QDialog>
 
 #include <array>
+#include <vector>
 
 class FormButton;
 class FormControls;
@@ -27,6 +29,12 @@ struct TextPage;
 // script (sampleRows()). Which labels each of the two writes is fixed per
 // subject (textPageLabels()), so a new page never leaves a caption of the
 // previous one behind.
+//
+// For a screen reader the page is a row of reading stops (pageReading()):
+// while assistive technology is active, choosing a subject takes the focus to
+// the page's first stop, and Tab walks the rest before it goes on to the next
+// subject button (ReadingStops). Without one, labels take no focus and Tab
+// keeps the design's order.
 class IntroEng final : public QDialog
 {
     Q_OBJECT
@@ -38,26 +46,24 @@ public:
 
     void load();
 
-    const FormControls &controls() const { return *controls_; }
-    FormControls &controls() { return *controls_; }
-
     QString InfoLanguage() const { return InfoLanguage_; }
     QString ScriptName() const { return ScriptName_; }
 
     // 0 until a subject button sets it.
     int SubjectNumber() const { return SubjectNumber_; }
-    // Public, with ShowSubjectPage, so that a page can be drawn for any
-    // number, including those no button gives.
-    void setSubjectNumber(int subject) { SubjectNumber_ = subject; }
-
-    // Draws the page of SubjectNumber: the language's text page, then the
-    // script's samples. An unknown language or script skips its half.
-    void ShowSubjectPage();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // The suites draw the page of any subject number, also of those no
+    // button gives.
+    friend class IntroEngTestAccess;
+
+    // Draws the page of SubjectNumber: the language's text page, then the
+    // script's samples. An unknown language or script skips its half.
+    void ShowSubjectPage();
+
     void connectHandlers();
     FormLabel &pageLabel(int number) const;
     void setFontFace(QWidget &control, const QString &face, ScriptFaces::Role role);
@@ -68,6 +74,7 @@ private:
     void showSubject(int subject);
     void showTexts(const TextPage &page);
     void showSamples(LegacyFont script);
+    void offerPageReading();
     void restartIntroduction();
 
     void Command3D1Click();
@@ -83,6 +90,8 @@ private:
     FormLabel &shownAboutBox_;
     FormLabel &subjectHeading_;
     std::array<FormLabel *, LastPageLabel - FirstPageLabel + 1> pageLabels_;
+    std::vector<int> readingOrder_; // page label numbers in the design's tab order
+    ReadingStops readingStops_;
     int SubjectNumber_ = 0;
     QString InfoLanguage_;
     QString ScriptName_;

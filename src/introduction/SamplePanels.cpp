@@ -15,6 +15,16 @@ std::array<ScriptText, 4> samples(const QString &devanagari, const QString &beng
             decodedScriptText(LegacyFont::Gujarati, gujarati), decodedScriptText(LegacyFont::Gurumukhi, gurumukhi)};
 }
 
+// The same samples with one script's Unicode put right where its codes
+// spell something other than the keying beside them.
+std::array<ScriptText, 4> mended(std::array<ScriptText, 4> row, LegacyFont font, const QString &wrong,
+                                 const QString &right)
+{
+    ScriptText &sample = row[std::size_t(font)];
+    sample = sample.mended(wrong, right);
+    return row;
+}
+
 } // namespace
 
 std::span<const SampleRow> sampleRows()
@@ -31,7 +41,10 @@ std::span<const SampleRow> sampleRows()
         {2, 10, samples(glyphs("2B 20 2B C9 20 3C 20 3C C7 20 3D 20 20 3E F0 20 40 F1 20 2E 2E 2E"), glyphs("41 20 41 C1 20 53 20 44 20 46 20 47 20 48 2E 2E 2E"), glyphs("2B 20 2B C9 20 3C 20 3E 20 41 20 43 20 45 EC 2E 2E 2E"), glyphs("41 20 41 73 20 75 42 20 42 76 20 43 78 20 43 79 20 42 A1 20 41 A5 20 44 20 41 AC"))},
         {2, 12, samples(glyphs("45 F2 20 4A C9 20 4D C9 20 50 C9 20 2E 2E 2E 20"), glyphs("B1 20 B2 20 B3 20 B4 2E 2E 2E"), glyphs("48 ED 20 4C C9 20 4E C9 20 50 C9 20 2E 2E 2E"), glyphs("45 20 47 20 49 20 4B 20 2E 2E 2E"))},
         {3, 10, samples(glyphs("B6 C9 20 20 AE F4 20 2E 2E 20 B8 C9 20"), glyphs("AE 20 2B 20 6D 20 20 3E 20 AE CD"), glyphs("B6 C9 20 AD 20 2E 2E 2E 20 B8 C9"), glyphs("65 20 2B 20 6A 20 3D 20 66"))},
-        {4, 10, samples(glyphs("20 B6 B1 C9 EA 20"), glyphs("CB AE CC ED 20"), glyphs("B6 B1 C9 E6"), glyphs("20 20 B0 5D AF"))},
+        // "rshlee": the Bengali codes put the i-sign before the consonant,
+        // where only the short i stands; the keying asks for the long ii.
+        {4, 10, mended(samples(glyphs("20 B6 B1 C9 EA 20"), glyphs("CB AE CC ED 20"), glyphs("B6 B1 C9 E6"), glyphs("20 20 B0 5D AF")),
+                       LegacyFont::Bengali, u"র্শ্লি"_s, u"র্শ্লী"_s)},
         {4, 14, samples(glyphs("2B"), glyphs("60 41 27"), glyphs("2B"), glyphs("41"))},
         {4, 17, samples(glyphs("2B C9 45 F2 21"), glyphs("41 61 B1 21"), glyphs("2B C9 48 ED 21"), glyphs("41 73 45 21"))},
         {4, 19, samples(glyphs("20 20 20 20 20 20 20 20 20 20 45 F2"), glyphs("20 20 20 B1"), glyphs("48 ED"), glyphs("45"))},
@@ -50,6 +63,6 @@ std::vector<LabelCaption> sampleCaptions(LegacyFont script, int subject)
     std::vector<LabelCaption> captions;
     for (const SampleRow &row : sampleRows())
         if (row.subject == subject)
-            captions.push_back({row.label, row.byScript[std::size_t(script)], {}});
+            captions.push_back({row.label, row.byScript[std::size_t(script)]});
     return captions;
 }

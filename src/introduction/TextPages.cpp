@@ -29,10 +29,10 @@ std::vector<LabelCaption> textPageCaptions(const TextPage &page, int subject, co
     const bool gurumukhi = script == u"Gurumukhi"_s;
     const std::vector<PageCaption> &written = page.subjects[std::size_t(subject - 1)];
     for (const int label : labels) {
-        ScriptText text;
+        QString text;
         for (const PageCaption &caption : written) {
             if (caption.label == label) {
-                text = gurumukhi && caption.gurumukhiText ? ScriptText(*caption.gurumukhiText) : caption.text;
+                text = gurumukhi && caption.gurumukhiText ? *caption.gurumukhiText : caption.text;
                 break;
             }
         }

@@ -1,8 +1,8 @@
 #include "IntroPix.h"
 
 #include "IntroPixDesign.h"
-#include "VersionRecord.h"
 #include "about/AbKorInt.h"
+#include "base/VersionRecord.h"
 #include "edition/CentreWindow.h"
 #include "edition/IntroA.h"
 #include "forms/FormBuilder.h"
@@ -16,6 +16,9 @@
 
 #include <QCloseEvent>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -223,16 +226,100 @@ void IntroPix::ShowChosenScript()
         button->hide();
 }
 
+// A stage change hides and shows buttons, and hiding the focused one would
+// pass the focus on through the buttons beside it, each spoken by a screen
+// reader. So the focus waits (focusNextPrevChild) until the stage stands and
+// then goes straight to where the stage begins.
+void IntroPix::changeStage(const std::function<void()> &change)
+{
+    {
+        const QScopedValueRollback holdFocus(changingStage_, true);
+        change();
+    }
+    guideToStage();
+}
+
+bool IntroPix::focusNextPrevChild(bool next)
+{
+    if (changingStage_)
+        return true;
+    return QWidget::focusNextPrevChild(next);
+}
+
+// The prompt in sight names the stage and comes just before the stage's
+// first button; once both choices are made and no prompt is shown, "Show" is
+// next, and tells what it will show.
+void IntroPix::guideToStage()
+{
+    const bool chosen = !InfoLanguage_.isEmpty() && !ScriptName_.isEmpty();
+    showButton_.setAccessibleDescription(chosen ? spokenSummary() : QString());
+    FormLabel *prompt = shownPrompt();
+    FormButton *first = prompt ? firstOfferedChoice() : nullptr;
+    if (first) {
+        QWidget *before = first->previousInFocusChain();
+        if (before == prompt)
+            before = prompt->previousInFocusChain();
+        promptStop_.place(*before, {prompt});
+        if (FormLabel *stop = promptStop_.first())
+            stop->setFocus(Qt::OtherFocusReason);
+        else
+            first->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    promptStop_.clear();
+    if (chosen)
+        showButton_.setFocus(Qt::OtherFocusReason);
+    else if (QWidget *focused = focusWidget(); focused && focused->isHidden())
+        QWidget::focusNextPrevChild(true);
+}
+
+FormLabel *IntroPix::shownPrompt() const
+{
+    // The script prompt lies in front of the language prompt.
+    if (!scriptPrompt_.isHidden())
+        return &scriptPrompt_;
+    if (!languagePrompt_.isHidden())
+        return &languagePrompt_;
+    return nullptr;
+}
+
+// The first choice button in sight, in the design's Tab order.
+FormButton *IntroPix::firstOfferedChoice()
+{
+    const std::array<const FormButton *, 8> choices{&englishButton_, &hindiButton_,    &nepaliButton_,
+                                                    &marathiButton_, &sanskritButton_, &bengaliButton_,
+                                                    &gujaratiButton_, &punjabiButton_};
+    for (QWidget *widget = nextInFocusChain(); widget != this; widget = widget->nextInFocusChain()) {
+        if (widget->isHidden())
+            continue;
+        if (auto *button = qobject_cast<FormButton *>(widget); button && std::ranges::find(choices, button) != choices.end())
+            return button;
+    }
+    return nullptr;
+}
+
+// "Introduction in English about the script for Devanagari": the summary box
+// read with the names it shows.
+QString IntroPix::spokenSummary() const
+{
+    return summaryOpening() + u' ' + languageBox_.spokenText() + u' ' + summaryClosing() + u' '
+         + scriptBox_.spokenText();
+}
+
 void IntroPix::chooseLanguage(const QString &language)
 {
-    InfoLanguage_ = language;
-    ShowScriptChoice();
+    changeStage([&] {
+        InfoLanguage_ = language;
+        ShowScriptChoice();
+    });
 }
 
 void IntroPix::chooseScript(const QString &script)
 {
-    ScriptName_ = script;
-    ShowChosenScript();
+    changeStage([&] {
+        ScriptName_ = script;
+        ShowChosenScript();
+    });
 }
 
 void IntroPix::chooseLanguageOrScript(const QString &language, const QString &script)
@@ -252,20 +339,24 @@ void IntroPix::chooseLanguageByHeader(const QString &language)
 // "Start Introduction": the language stage, with empty summary boxes.
 void IntroPix::startIntroduction()
 {
-    languageBox_.setCaption(QString());
-    scriptBox_.setCaption(QString());
-    ShowLanguageChoice();
+    changeStage([this] {
+        languageBox_.setCaption(QString());
+        scriptBox_.setCaption(QString());
+        ShowLanguageChoice();
+    });
 }
 
 // "Reselect?": back to the language stage from wherever the choice stands.
 void IntroPix::startChoiceAgain()
 {
-    ShowLanguageChoice();
-    // The edition's buttons are back; the Marathi button belongs to the
-    // script stage only.
-    marathiButton_.hide();
-    languageBox_.setCaption(QString());
-    scriptBox_.setCaption(QString());
+    changeStage([this] {
+        ShowLanguageChoice();
+        // The edition's buttons are back; the Marathi button belongs to the
+        // script stage only.
+        marathiButton_.hide();
+        languageBox_.setCaption(QString());
+        scriptBox_.setCaption(QString());
+    });
 }
 
 // "Show": the introduction window, modal, for a complete choice only.
@@ -273,10 +364,32 @@ void IntroPix::showIntroduction()
 {
     if (InfoLanguage_.isEmpty() || ScriptName_.isEmpty())
         return;
-    ShowLanguageChoice();
+    {
+        const QScopedValueRollback holdFocus(changingStage_, true);
+        ShowLanguageChoice();
+    }
     IntroEng introduction(platform_, *this, this);
     introduction.load();
-    introduction.exec();
+    {
+        const QScopedValueRollback open(introductionOpen_, true);
+        introduction.exec();
+    }
+    // Back in the language stage; its prompt is heard on the way back, not
+    // before the introduction. Where the launcher lost its activation to the
+    // introduction, the focus is already there (changeEvent).
+    guideToStage();
+}
+
+// Some window systems give the activation back to the launcher while the
+// introduction is still closing, and the focus with it, before exec()
+// returns. A screen reader would then hear "Show" before the prompt. So the
+// focus moves to the stage while the introduction is in front, where a
+// focus change in the launcher is silent, and comes back with the activation.
+void IntroPix::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && introductionOpen_ && !isActiveWindow())
+        guideToStage();
 }
 
 void IntroPix::showAbout()

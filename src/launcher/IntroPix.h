@@ -1,12 +1,14 @@
 #pragma once
 
 #include "edition/IntroA.h"
+#include "forms/ReadingStops.h"
 #include "introduction/IntroductionHost.h"
 
 #include <QString>
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class FormButton;
 class FormControls;
@@ -23,6 +25,11 @@ class Platform;
 // a script, which it hands to the introduction window through the captions of
 // its summary boxes (it is that window's IntroductionHost). Pointer movement
 // swaps its two logo frames. Closing it ends the process at once.
+//
+// Each stage of the choice begins with the focus on the first button that the
+// stage offers; with a screen reader at work, on the stage's prompt just
+// before it (ReadingStops). Once both are chosen, "Show" takes the focus and
+// tells the summary.
 class IntroPix final : public QWidget, public IntroductionHost
 {
     Q_OBJECT
@@ -36,14 +43,8 @@ public:
     // false when the user chose not to open another instance.
     bool load();
 
-    const FormControls &controls() const { return *controls_; }
-    FormControls &controls() { return *controls_; }
-
     // The edition that start-up made; before it, an edition without scripts.
     const IntroA::Edition &edition() const { return edition_; }
-    // Another edition, as other packagings of the program make; SetCmdBtns
-    // shows its scripts.
-    void setEdition(const IntroA::Edition &edition) { edition_ = edition; }
 
     // Shows or hides the script buttons according to the edition settings.
     void SetCmdBtns();
@@ -52,14 +53,16 @@ public:
     QString ScriptName() const { return ScriptName_; }
     float StartTime() const { return StartTime_; }
 
-    // The tick of Timer1; public so that a tick can be delivered on demand.
-    void Timer1Timer();
-
 protected:
     void closeEvent(QCloseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
+    // The suites give the launcher the editions of other packagings.
+    friend class IntroPixTestAccess;
+
     // A column of script buttons under its header. In the language stage its
     // button, and its header where it has one, chooses the information
     // language its script is read in; once a language is chosen the button
@@ -86,6 +89,12 @@ private:
     void showFirstFrame();
     void showSecondFrame();
 
+    void changeStage(const std::function<void()> &change);
+    void guideToStage();
+    FormLabel *shownPrompt() const;
+    FormButton *firstOfferedChoice();
+    QString spokenSummary() const;
+
     void chooseLanguage(const QString &language);
     void chooseScript(const QString &script);
     void chooseLanguageOrScript(const QString &language, const QString &script);
@@ -96,6 +105,9 @@ private:
     void showAbout();
     void closeLauncher();
     void startupTick();
+
+    // The tick of Timer1.
+    void Timer1Timer();
 
     // The handlers of the design's buttons.
     void Command3D1Click();
@@ -137,6 +149,10 @@ private:
     FormPicture &secondFrame_;
     FormTimer &startupTimer_;
     std::array<ScriptColumn, 5> scriptColumns_;
+
+    ReadingStops promptStop_;
+    bool changingStage_ = false;
+    bool introductionOpen_ = false;
 
     IntroA::Edition edition_;
     QString InfoLanguage_;

@@ -12,7 +12,7 @@ namespace {
 // second half of the summary down past the yellow language box.
 QString summaryCaption()
 {
-    return u"  Introduction in"_s + QString(48, u' ') + u"about the script for"_s;
+    return u"  "_s + summaryOpening() + QString(48, u' ') + summaryClosing();
 }
 
 Window makeDesign()
@@ -89,6 +89,16 @@ Window makeDesign()
 }
 
 } // namespace
+
+QString summaryOpening()
+{
+    return u"Introduction in"_s;
+}
+
+QString summaryClosing()
+{
+    return u"about the script for"_s;
+}
 
 const Window &introPixDesign()
 {

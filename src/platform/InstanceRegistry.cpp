@@ -1,5 +1,7 @@
 #include "InstanceRegistry.h"
 
+#include "base/VersionRecord.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -24,6 +26,13 @@ InstanceRegistry::~InstanceRegistry()
 }
 
 namespace {
+
+// The registry's folder, named after the program: "<program>-instances", with
+// "-<user id>" added where the folder above is shared by all users.
+QString registryFolderName()
+{
+    return QString::fromLatin1(VersionRecord::ProgramName) + u"-instances"_s;
+}
 
 // A folder this user can create files in, made if missing.
 bool usableFolder(const QString &path)
@@ -61,13 +70,13 @@ QString runtimeFolder()
 QString privateTemporaryFolder()
 {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
-    const QString path = QDir::tempPath() + u"/kintroa-instances-"_s + QString::number(::geteuid());
+    const QString path = QDir::tempPath() + u'/' + registryFolderName() + u'-' + QString::number(::geteuid());
     if (!QFileInfo::exists(path))
         QDir().mkdir(path, OwnerOnly);
     return ownedPrivateFolder(path) && usableFolder(path) ? path : QString();
 #else
     // The temporary folder of Windows and macOS is the user's own already.
-    const QString path = QDir::tempPath() + u"/kintroa-instances"_s;
+    const QString path = QDir::tempPath() + u'/' + registryFolderName();
     return usableFolder(path) ? path : QString();
 #endif
 }
@@ -80,8 +89,8 @@ QString InstanceRegistry::defaultDirectory()
     // The runtime folder belongs to the user alone, which makes the
     // registry per user.
     const QString runtime = runtimeFolder();
-    if (!runtime.isEmpty() && usableFolder(runtime + u"/kintroa-instances"_s))
-        return runtime + u"/kintroa-instances"_s;
+    if (!runtime.isEmpty() && usableFolder(runtime + u'/' + registryFolderName()))
+        return runtime + u'/' + registryFolderName();
 #else
     // Qt's runtime location there is the home folder or a shared one.
     const QString local = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
@@ -96,8 +105,8 @@ void InstanceRegistry::warnOnce(const QString &reason)
     if (warned_)
         return;
     warned_ = true;
-    std::fprintf(stderr, "kintroa: %s; another instance of the program will not be noticed.\n",
-                 qPrintable(reason));
+    std::fprintf(stderr, "%s: %s; another instance of the program will not be noticed.\n",
+                 VersionRecord::ProgramName, qPrintable(reason));
     std::fflush(stderr);
 }
 

@@ -1,6 +1,7 @@
 #include "QtPlatform.h"
 
 #include "base/Twips.h"
+#include "base/VersionRecord.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -11,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <string>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -104,8 +106,8 @@ void QtPlatform::tell(const QString &text, const QString &title)
     // The answer to the command line comes before the window system is
     // open; the box opens it for its own time.
     int argc = 1;
-    char name[] = "kintroa";
-    char *argv[] = {name, nullptr};
+    std::string name = VersionRecord::ProgramName;
+    char *argv[] = {name.data(), nullptr};
     std::optional<QApplication> windowSystem;
     if (!QCoreApplication::instance())
         windowSystem.emplace(argc, argv);

@@ -2,10 +2,10 @@
 
 #include "GlyphDecoding.h"
 
-ScriptText ScriptText::respelled(const QString &misspelt, const QString &correct) const
+ScriptText ScriptText::mended(const QString &wrong, const QString &right) const
 {
-    QString mended = unicode;
-    return {glyphs, mended.replace(misspelt, correct)};
+    QString text = unicode;
+    return {glyphs, text.replace(wrong, right)};
 }
 
 ScriptText decodedScriptText(LegacyFont font, const QString &glyphCodes)

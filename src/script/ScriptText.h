@@ -26,10 +26,11 @@ struct ScriptText {
 
     bool isEmpty() const { return glyphs.isEmpty() && unicode.isEmpty(); }
 
-    // The same text with a misspelt word of its Unicode spelt right. A few
-    // captions carry misspelt codes: the glyph codes stay as they are, what
-    // is shown and spoken in Unicode is spelt right.
-    ScriptText respelled(const QString &misspelt, const QString &correct) const;
+    // The same text with a part of its Unicode put right: a misspelt word,
+    // or the whole text where the caption that the codes spell does not read
+    // as it should. The glyph codes stay as they are; what is shown and
+    // spoken in Unicode is put right.
+    ScriptText mended(const QString &wrong, const QString &right) const;
 
     friend bool operator==(const ScriptText &, const ScriptText &) = default;
 };

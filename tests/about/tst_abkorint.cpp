@@ -1,8 +1,6 @@
-#include "support/FakePlatform.h"
-
-#include "VersionRecord.h"
 #include "about/AbKorInt.h"
 #include "base/Twips.h"
+#include "base/VersionRecord.h"
 #include "edition/IntroA.h"
 #include "forms/Fonts.h"
 #include "forms/FormButton.h"
@@ -10,6 +8,9 @@
 #include "forms/FormLabel.h"
 #include "forms/FormPicture.h"
 #include "forms/FormTimer.h"
+#include "support/Controls.h"
+#include "support/Conversions.h"
+#include "support/FakePlatform.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -23,11 +24,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QRect inTwips(const QRect &r)
-{
-    return {Twips::fromPixels(r.x()), Twips::fromPixels(r.y()), Twips::fromPixels(r.width()), Twips::fromPixels(r.height())};
-}
 
 QImage iconImage(const QString &resource)
 {
@@ -109,20 +105,20 @@ void TestAbKorInt::shouldBuildFixedDialogAsDesigned()
     QCOMPARE(about.font().pointSizeF(), 8.25);
     QCOMPARE(about.font().weight(), QFont::Bold);
     QCOMPARE(about.windowIcon().pixmap(32, 32).toImage(), iconImage(u":/icon-a.ico"_s));
-    QCOMPARE(about.controls().timer(u"Timer1"_s)->interval(), 30);
+    QCOMPARE(controlsOf(about).timer(u"Timer1"_s)->interval(), 30);
 
     // Labels lie beneath the images, and everything beneath the button.
     const QObjectList stacking = about.children(); // back to front
-    const auto depth = [&](const QString &name, int index = -1) { return stacking.indexOf(about.controls().control(name, index)); };
+    const auto depth = [&](const QString &name, int index = -1) { return stacking.indexOf(controlsOf(about).control(name, index)); };
     const auto images = {depth(u"Image1"_s), depth(u"Image2"_s, 0), depth(u"Image2"_s, 1)};
     for (const QString &label : {u"Label2"_s, u"Label3"_s, u"Label4"_s, u"Label5"_s, u"LabelVersion"_s})
         QVERIFY(depth(label) < std::min(images));
     QVERIFY(std::max(images) < depth(u"Command1"_s));
 
     // Command1 is the only control that takes the focus.
-    QWidget *command1 = about.controls().button(u"Command1"_s);
+    QWidget *command1 = controlsOf(about).button(u"Command1"_s);
     QCOMPARE(about.focusWidget(), command1);
-    for (QWidget *control : about.controls().all())
+    for (QWidget *control : controlsOf(about).all())
         QCOMPARE(control->focusPolicy() == Qt::NoFocus, control != command1);
 }
 
@@ -160,7 +156,7 @@ void TestAbKorInt::shouldBuildControlsAsDesigned()
 
     FakePlatform platform;
     AbKorInt about(platform, IntroA::SetEdition(), nullptr);
-    QWidget *control = about.controls().control(name, index);
+    QWidget *control = controlsOf(about).control(name, index);
 
     QCOMPARE(control->objectName(), name);
     QCOMPARE(inTwips(control->geometry()), twips);
@@ -210,27 +206,27 @@ void TestAbKorInt::shouldRunLoadSequence()
     platform.screen.setSize({800 * 15, 600 * 15});
     AbKorInt about(platform, edition, nullptr);
     about.load();
-    const auto caption = [&](const QString &name) { return about.controls().label(name)->caption(); };
+    const auto caption = [&](const QString &name) { return controlsOf(about).label(name)->caption(); };
     const QString web = QString::fromUtf16(VersionRecord::WebAddress);
     const QString email = QString::fromUtf16(VersionRecord::EmailAddress);
 
     // Not yet shown, so no frame: centred by its client area, (600 - 213) / 2 rounding up.
     QCOMPARE(about.pos(), QPoint(76, 194));
-    QCOMPARE(about.controls().label(u"Label2"_s)->isVisibleTo(&about), titleBand);
-    QCOMPARE(about.controls().picture(u"Image2"_s, 0)->isVisibleTo(&about), titleBand);
+    QCOMPARE(controlsOf(about).label(u"Label2"_s)->isVisibleTo(&about), titleBand);
+    QCOMPARE(controlsOf(about).picture(u"Image2"_s, 0)->isVisibleTo(&about), titleBand);
     for (const QString &name : {u"Command1"_s, u"Label3"_s, u"Label4"_s, u"Label5"_s, u"LabelVersion"_s, u"Image1"_s})
-        QVERIFY(about.controls().control(name)->isVisibleTo(&about));
+        QVERIFY(controlsOf(about).control(name)->isVisibleTo(&about));
     QCOMPARE(about.windowTitle(), u"About Korvani"_s);
-    QCOMPARE(about.controls().label(u"Label3"_s)->shownLines(),
+    QCOMPARE(controlsOf(about).label(u"Label3"_s)->shownLines(),
              QStringList({u"Korvani"_s, u"http://"_s + web, u"email: "_s + email}));
     QCOMPARE(caption(u"Label3"_s), u"Korvani\rhttp://"_s + web + u"\remail: "_s + email);
     QCOMPARE(caption(u"Label2"_s), u"Korvani Pelunari"_s);
     QCOMPARE(caption(u"Label5"_s), u"Romanized typing is the preferred method in Korvani's Vorda word processor."_s);
     QCOMPARE(caption(u"Label4"_s), QString::fromUtf16(VersionRecord::LegalCopyright));
     QCOMPARE(caption(u"LabelVersion"_s), u"Version 8.0.0"_s);
-    QVERIFY(about.controls().timer(u"Timer1"_s)->isEnabled());
+    QVERIFY(controlsOf(about).timer(u"Timer1"_s)->isEnabled());
     // The icon waits at its design place for the first tick.
-    QCOMPARE(Twips::fromPixels(about.controls().picture(u"Image2"_s, 1)->x()), 8400);
+    QCOMPARE(Twips::fromPixels(controlsOf(about).picture(u"Image2"_s, 1)->x()), 8400);
     QCOMPARE(platform.clockReads, 0);
 }
 
@@ -261,9 +257,9 @@ void TestAbKorInt::shouldPlaceSlidingIconByClock()
     about.load();
     platform.clockReadings.assign(clock.cbegin(), clock.cend());
     for (qsizetype tick = 0; tick < clock.size(); ++tick)
-        about.Timer1Timer();
+        Q_EMIT controlsOf(about).timer(u"Timer1"_s)->timeout();
 
-    const FormPicture *icon = about.controls().picture(u"Image2"_s, 1);
+    const FormPicture *icon = controlsOf(about).picture(u"Image2"_s, 1);
     QCOMPARE(icon->pos(), QPoint(trackPixel(step), Twips::toPixels(1440)));
 }
 
@@ -274,7 +270,7 @@ void TestAbKorInt::shouldSlideOnTimerTicksRepaintingOnlyTheIcon()
     about.load();
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
-    const FormPicture *icon = about.controls().picture(u"Image2"_s, 1);
+    const FormPicture *icon = controlsOf(about).picture(u"Image2"_s, 1);
     QTRY_COMPARE(icon->x(), trackPixel(0)); // Timer1's own ticks
     QCoreApplication::processEvents();
 
@@ -287,7 +283,7 @@ void TestAbKorInt::shouldSlideOnTimerTicksRepaintingOnlyTheIcon()
     {
         PaintRecorder idle(about);
         QTest::qWait(400);
-        for (QWidget *control : about.controls().all()) {
+        for (QWidget *control : controlsOf(about).all()) {
             if (idle.paints.value(control) == 0)
                 continue;
             const auto *button = qobject_cast<const QPushButton *>(control);
@@ -308,7 +304,7 @@ void TestAbKorInt::shouldSlideOnTimerTicksRepaintingOnlyTheIcon()
     QCoreApplication::processEvents();
 
     QCOMPARE(recorder.windowRegion.subtracted(QRegion(before) + icon->geometry() + animatedRegion), QRegion());
-    for (QWidget *control : about.controls().all())
+    for (QWidget *control : controlsOf(about).all())
         if (control != icon && !animated.contains(control))
             QCOMPARE(recorder.paints.value(control), 0);
 }
@@ -337,11 +333,11 @@ void TestAbKorInt::shouldUnloadAndStopTimer()
     about.load();
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
-    const FormTimer *timer = about.controls().timer(u"Timer1"_s);
+    const FormTimer *timer = controlsOf(about).timer(u"Timer1"_s);
     QVERIFY(timer->isTicking());
 
     if (how == Closing::Click)
-        QTest::mouseClick(about.controls().button(u"Command1"_s), Qt::LeftButton);
+        QTest::mouseClick(controlsOf(about).button(u"Command1"_s), Qt::LeftButton);
     else if (how == Closing::Key)
         QTest::keyClick(about.focusWidget(), Qt::Key(key));
     else
@@ -360,8 +356,8 @@ void TestAbKorInt::shouldRebuildLabel3OnEveryOpening()
         for (int load = 0; load < loads; ++load)
             about.load();
         about.show();
-        QTest::mouseClick(about.controls().button(u"Command1"_s), Qt::LeftButton);
-        return about.controls().label(u"Label3"_s)->caption();
+        QTest::mouseClick(controlsOf(about).button(u"Command1"_s), Qt::LeftButton);
+        return controlsOf(about).label(u"Label3"_s)->caption();
     };
 
     const QString first = contactsOfAnOpening(1);

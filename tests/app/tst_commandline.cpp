@@ -1,6 +1,6 @@
-#include "CommandLine.h"
-#include "VersionRecord.h"
-#include "WindowSystemStart.h"
+#include "app/CommandLine.h"
+#include "app/WindowSystemStart.h"
+#include "base/VersionRecord.h"
 #include "support/FakePlatform.h"
 
 #include <QDir>

@@ -4,8 +4,9 @@
 #include "forms/FormBuilder.h"
 #include "forms/FormLabel.h"
 #include "forms/FormTimer.h"
-#include "script/Glyphs.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QDialog>
 #include <QFontInfo>
 #include <QPainter>
@@ -13,7 +14,7 @@
 
 using namespace Qt::StringLiterals;
 
-// The label text layout, glyph-code texts and design timers.
+// The label text layout, the buttons and the design timers.
 class FormsTest final : public QObject
 {
     Q_OBJECT
@@ -343,16 +344,6 @@ private Q_SLOTS:
         QVERIFY(!focused.isDown());
     }
 
-    void shouldWriteGlyphCodesAsTheyAre()
-    {
-        const QString single = glyphs("BA C9 C6");
-        QCOMPARE(single, QString::fromLatin1("\xBA\xC9\xC6"));
-        const QString parts = glyphs("41 20 42", "C9", "20 20");
-        QCOMPARE(parts, QString::fromLatin1("A B\r\xC9\r  "));
-        QCOMPARE(glyphs("FF").size(), std::size_t(1));
-        QCOMPARE(QString(glyphs("FF")).at(0).unicode(), char16_t(0xFF));
-    }
-
     void shouldTickOnlyWhileTheWindowIsShown()
     {
         QWidget window;
@@ -375,6 +366,23 @@ private Q_SLOTS:
         const int before = ticks;
         QTest::qWait(50);
         QCOMPARE(ticks, before);
+    }
+
+    // The press that assistive technologies use reaches a button whose window
+    // takes input (under a modal window it must not: tests/launcher/tst_modality.cpp).
+    // Last, as it turns accessibility on for the rest of the run.
+    void shouldStillPressAButtonWhoseWindowIsFree()
+    {
+        QAccessible::setActive(true);
+        QWidget window;
+        FormButton button(&window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        int clicks = 0;
+        connect(&button, &FormButton::clicked, this, [&] { ++clicks; });
+        QAccessible::queryAccessibleInterface(&button)->actionInterface()->doAction(
+            QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(clicks, 1);
     }
 };
 

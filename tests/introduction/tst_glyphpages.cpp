@@ -1,49 +1,26 @@
+#include "support/IntroFixture.h"
+#include "forms/FormButton.h"
+#include "forms/FormControls.h"
+#include "forms/FormLabel.h"
+#include "forms/ScriptFaces.h"
+#include "introduction/Catalogue.h"
+#include "introduction/SamplePanels.h"
 #include "introduction/TextPages.h"
+#include "platform/QtPlatform.h"
+#include "support/Constants.h"
+#include "support/Controls.h"
 
+#include <QAccessible>
+#include <QFontInfo>
 #include <QSet>
 #include <QTest>
 
 #include <algorithm>
-#include <numeric>
 #include <optional>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-struct GlyphRow {
-    const char *page;
-    int subject;
-    int label;
-    QList<int> partLengths;
-};
-
-// Where the two pages carry texts in their script's font, and how long each
-// line of them is in codes.
-const GlyphRow glyphRows[] = {
-    {"hindi", 1, 8, {159}},
-    {"hindi", 1, 13, {217}},
-    {"hindi", 2, 8, {108}},
-    {"hindi", 3, 8, {141}},
-    {"hindi", 3, 13, {223}},
-    {"hindi", 4, 8, {100, 163}},
-    {"hindi", 4, 13, {96, 54}},
-    {"hindi", 4, 15, {124}},
-    {"hindi", 5, 8, {57, 116, 149}},
-    {"hindi", 6, 8, {218}},
-    {"hindi", 7, 8, {88, 105, 83}},
-    {"bengali", 1, 8, {125}},
-    {"bengali", 1, 13, {166}},
-    {"bengali", 2, 8, {80}},
-    {"bengali", 3, 8, {57, 34}},
-    {"bengali", 3, 13, {146}},
-    {"bengali", 4, 8, {53, 118}},
-    {"bengali", 4, 13, {65, 39}},
-    {"bengali", 4, 15, {119}},
-    {"bengali", 5, 8, {41, 49, 33, 82}},
-    {"bengali", 6, 8, {158}},
-    {"bengali", 7, 8, {57, 54, 47}},
-};
 
 struct LatinRow {
     const char *page;
@@ -84,10 +61,6 @@ const LatinRow latinRows[] = {
     {"bengali", 5, 11, u"eekee"_s, {}},
 };
 
-const QSet<int> textLabels{8, 13, 15};
-const QSet<int> keyingLabels{9, 11, 16, 18, 20};
-const QSet<int> sampleLabels{10, 12, 14, 17, 19, 21};
-
 const TextPage &pageNamed(const QString &name)
 {
     return name == u"hindi"_s ? hindiPage() : bengaliPage();
@@ -112,9 +85,34 @@ bool isLatin(const QString &text)
     return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c >= u' ' && c <= u'~'; });
 }
 
-bool hasScriptCodes(const QString &text)
+// The script that a page's explanations are written in.
+LegacyFont scriptOf(const QString &page)
 {
-    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() >= 0xA0; });
+    return page == u"hindi"_s ? LegacyFont::Devanagari : LegacyFont::Bengali;
+}
+
+// Letters of the script's Unicode block, and no code of a legacy font above
+// ASCII, which would show as a Latin-1 letter.
+bool isUnicodeOf(LegacyFont script, const QString &text)
+{
+    const char16_t first = script == LegacyFont::Devanagari ? 0x0900 : 0x0980;
+    const auto ofScript = [&](QChar c) { return c.unicode() >= first && c.unicode() < first + 0x80; };
+    const auto legacyCode = [](QChar c) { return c.unicode() >= 0x80 && c.unicode() <= 0xFF; };
+    return std::any_of(text.cbegin(), text.cend(), ofScript) && std::none_of(text.cbegin(), text.cend(), legacyCode);
+}
+
+// The real fonts of the scripts, as the system has them, with the four
+// legacy fonts installed beside them, or forced with --script-text=legacy.
+ScriptFonts legacyFontsShown(const QString &how)
+{
+    if (how == u"forced"_s)
+        return QtPlatform(ScriptTextOption::Legacy).scriptFonts();
+    QStringList families = QFontDatabase::families();
+    for (const LegacyFont font : AllLegacyFonts)
+        families << legacyFace(font);
+    return ScriptFonts::choose(ScriptTextOption::Auto, {families, [](LegacyFont font) {
+                                                           return QFontDatabase::families(QtPlatform::writingSystemOf(font));
+                                                       }});
 }
 
 } // namespace
@@ -124,9 +122,12 @@ class Tst_glyphpages final : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void glyphCaptions_data();
-    void glyphCaptions();
-    void glyphTextsAreDistinct();
+    void initTestCase();
+    void explanations_data();
+    void explanations();
+    void explanationsAreDistinct();
+    void shouldShowExplanationsInUnicodeBesideLegacyCaptions_data();
+    void shouldShowExplanationsInUnicodeBesideLegacyCaptions();
     void latinExamples_data();
     void latinExamples();
     void gurumukhiForms_data();
@@ -135,72 +136,126 @@ private Q_SLOTS:
     void labelsWritten();
 };
 
-void Tst_glyphpages::glyphCaptions_data()
+void Tst_glyphpages::initTestCase()
+{
+    for (const LegacyFont font : {LegacyFont::Devanagari, LegacyFont::Bengali})
+        QVERIFY2(!QtPlatform().scriptFonts().unicodeFamily(font).isEmpty(),
+                 qPrintable(u"no real font of the script of "_s + legacyFace(font)
+                            + u" is installed; the test command installs them"_s));
+}
+
+void Tst_glyphpages::explanations_data()
 {
     QTest::addColumn<QString>("page");
     QTest::addColumn<int>("subject");
     QTest::addColumn<int>("label");
-    QTest::addColumn<QList<int>>("partLengths");
-    for (const GlyphRow &row : glyphRows)
-        QTest::addRow("%s s%d Label%d", row.page, row.subject, row.label)
-            << QString::fromLatin1(row.page) << row.subject << row.label << row.partLengths;
+    for (const char *page : {"hindi", "bengali"})
+        for (int subject = 1; subject <= 7; ++subject)
+            for (const PageCaption &caption : subjectOf(QString::fromLatin1(page), subject))
+                if (Designed::TextLabels.contains(caption.label))
+                    QTest::addRow("%s s%d Label%d", page, subject, caption.label)
+                        << QString::fromLatin1(page) << subject << caption.label;
 }
 
-void Tst_glyphpages::glyphCaptions()
+// An explanation is Unicode text of its script, line by line written out,
+// with nothing of a legacy font's glyph codes.
+void Tst_glyphpages::explanations()
 {
     QFETCH(QString, page);
     QFETCH(int, subject);
     QFETCH(int, label);
-    QFETCH(QList<int>, partLengths);
 
     const auto captions = captionsOf(page, subject, label);
     QCOMPARE(captions.size(), std::size_t(1));
     const PageCaption &caption = *captions.front();
     QVERIFY(!caption.gurumukhiText);
-
-    const QStringList parts = caption.text.glyphs.split(u'\r');
-    QList<int> lengths;
-    for (const QString &part : parts)
-        lengths << int(part.size());
-    QCOMPARE(lengths, partLengths);
-    const int sum = std::accumulate(partLengths.cbegin(), partLengths.cend(), 0);
-    QCOMPARE(caption.text.glyphs.size(), sum + partLengths.size() - 1);
-
-    for (const QString &part : parts) {
-        // Script text rather than Latin letters, filled with words rather
-        // than padded with blanks.
-        QVERIFY(hasScriptCodes(part));
-        QVERIFY(!part.startsWith(u' ') && !part.endsWith(u' '));
-        QVERIFY(!part.contains(u"  "_s));
-        for (const QChar c : part) {
-            const char16_t code = c.unicode();
-            const QByteArray where = "code " + QByteArray::number(int(code), 16);
-            QVERIFY2(code >= 0x20 && code <= 0xFF, where.constData());
-            QVERIFY2(code < 0x7F || code > 0x9F, where.constData());
-            // A label would take "&" as the mark of an access key.
-            QVERIFY2(code != u'&', where.constData());
-        }
+    for (const QString &line : caption.text.split(u'\r')) {
+        QVERIFY2(isUnicodeOf(scriptOf(page), line), qPrintable(line));
+        QVERIFY2(!line.startsWith(u' ') && !line.endsWith(u' ') && !line.contains(u"  "_s), qPrintable(line));
+        QVERIFY2(std::none_of(line.cbegin(), line.cend(), [](QChar c) { return c.category() == QChar::Other_Control; }),
+                 qPrintable(line));
+        // A label would take "&" as the mark of an access key.
+        QVERIFY2(!line.contains(u'&'), qPrintable(line));
     }
 }
 
-void Tst_glyphpages::glyphTextsAreDistinct()
+void Tst_glyphpages::explanationsAreDistinct()
 {
-    QSet<QString> parts;
-    int count = 0;
-    for (const TextPage *page : {&hindiPage(), &bengaliPage()}) {
-        for (const std::vector<PageCaption> &subject : page->subjects) {
-            for (const PageCaption &caption : subject) {
-                if (!textLabels.contains(caption.label))
-                    continue;
-                for (const QString &part : caption.text.glyphs.split(u'\r')) {
-                    parts.insert(part);
-                    ++count;
-                }
-            }
-        }
+    QStringList lines;
+    for (const TextPage *page : {&hindiPage(), &bengaliPage()})
+        for (const std::vector<PageCaption> &subject : page->subjects)
+            for (const PageCaption &caption : subject)
+                if (Designed::TextLabels.contains(caption.label))
+                    lines << caption.text.split(u'\r');
+    QVERIFY(!lines.isEmpty());
+    QCOMPARE(QSet<QString>(lines.cbegin(), lines.cend()).size(), lines.size());
+}
+
+void Tst_glyphpages::shouldShowExplanationsInUnicodeBesideLegacyCaptions_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<int>("subject");
+    for (const char *how : {"installed", "forced"})
+        for (const char *language : {"Hindi", "Bengali"})
+            for (const char *script : {"Devanagari", "Bengali", "Gujarati", "Gurumukhi"})
+                for (int subject = 1; subject <= 7; ++subject)
+                    QTest::addRow("legacy fonts %s, %s about %s, subject %d", how, language, script, subject)
+                        << QString::fromLatin1(how) << QString::fromLatin1(language) << QString::fromLatin1(script)
+                        << subject;
+}
+
+// Where the legacy fonts are shown, the captions and samples whose glyph
+// codes the designs give are drawn from those codes in the legacy font; the
+// explanations, which are Unicode only, are shown and spoken as such in a
+// real font of the script.
+void Tst_glyphpages::shouldShowExplanationsInUnicodeBesideLegacyCaptions()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, language);
+    QFETCH(QString, script);
+    QFETCH(int, subject);
+    const Catalogue::LanguageEntry &entry = *Catalogue::findLanguage(language);
+    const LegacyFont languageFont = *legacyFontWithFace(entry.fontFace);
+    const LegacyFont scriptFont = Catalogue::findScript(script)->font;
+    IntroFixture intro(language, script, legacyFontsShown(how));
+    intro.clickSubject(subject);
+    const FormControls &controls = controlsOf(intro.window());
+
+    int explanations = 0;
+    for (const LabelCaption &expected : textPageCaptions(entry.textPage(), subject, script)) {
+        FormLabel *label = controls.label(u"Label"_s + QString::number(expected.label));
+        const QString where = label->objectName() + u": "_s;
+        QCOMPARE(label->caption(), expected.text.unicode);
+        if (!Designed::TextLabels.contains(expected.label) || expected.text.unicode.isEmpty())
+            continue;
+        ++explanations;
+        QVERIFY2(isUnicodeOf(languageFont, label->caption()), qPrintable(where + label->caption()));
+        QVERIFY(ScriptFaces::showsUnicode(*label));
+        const QString family = QFontInfo(label->font()).family();
+        QVERIFY2(ScriptFonts::preferredFamilies(languageFont).contains(family), qPrintable(where + family));
+        QCOMPARE(spokenName(label), QString(label->caption()).replace(u'\r', u'\n'));
     }
-    QCOMPARE(count, 36);
-    QCOMPARE(parts.size(), count);
+    QVERIFY(explanations > 0);
+
+    for (const LabelCaption &sample : sampleCaptions(scriptFont, subject)) {
+        if (sample.text.glyphs == sample.text.unicode)
+            continue; // the file names on the last page
+        FormLabel *label = controls.label(u"Label"_s + QString::number(sample.label));
+        QCOMPARE(label->caption(), sample.text.glyphs);
+        QCOMPARE(label->font().family(), legacyFace(scriptFont));
+        QCOMPARE(spokenName(label), sample.text.unicode);
+    }
+
+    for (std::size_t i = 0; i < entry.subjectCaptions.size(); ++i) {
+        const FormButton *button = controls.button(u"Command3D"_s + QString::number(i + 4));
+        QCOMPARE(button->text(), entry.subjectCaptions[i].glyphs);
+        QCOMPARE(button->font().family(), legacyFace(languageFont));
+    }
+    const FormLabel *heading = controls.label(u"Label24"_s);
+    QCOMPARE(heading->caption(), entry.heading.glyphs);
+    QCOMPARE(heading->font().family(), legacyFace(languageFont));
 }
 
 void Tst_glyphpages::latinExamples_data()
@@ -267,10 +322,11 @@ void Tst_glyphpages::labelsWritten()
     QFETCH(QString, page);
     QFETCH(int, subject);
 
+    // The explanations stand where the English page has its texts.
     QList<int> expected;
-    for (const GlyphRow &row : glyphRows)
-        if (QLatin1StringView(row.page) == page && row.subject == subject)
-            expected << row.label;
+    for (const PageCaption &caption : englishPage().subjects.at(std::size_t(subject - 1)))
+        if (Designed::TextLabels.contains(caption.label))
+            expected << caption.label;
     for (const LatinRow &row : latinRows)
         if (QLatin1StringView(row.page) == page && row.subject == subject)
             expected << row.label;
@@ -279,12 +335,12 @@ void Tst_glyphpages::labelsWritten()
     for (const PageCaption &caption : subjectOf(page, subject)) {
         const QByteArray where = "Label" + QByteArray::number(caption.label);
         written << caption.label;
-        QVERIFY2(!sampleLabels.contains(caption.label), (where + " belongs to the sample panel").constData());
+        QVERIFY2(!Designed::SampleLabels.contains(caption.label), (where + " belongs to the sample panel").constData());
         QVERIFY2(!caption.text.isEmpty(), (where + " is written empty").constData());
-        if (textLabels.contains(caption.label))
-            QVERIFY2(hasScriptCodes(caption.text.glyphs), (where + " holds no script text").constData());
-        else if (keyingLabels.contains(caption.label))
-            QVERIFY2(isLatin(caption.text.glyphs) && isLatin(caption.gurumukhiText.value_or(QString())),
+        if (Designed::TextLabels.contains(caption.label))
+            QVERIFY2(isUnicodeOf(scriptOf(page), caption.text), (where + " holds no text of the script").constData());
+        else if (Designed::KeyingLabels.contains(caption.label))
+            QVERIFY2(isLatin(caption.text) && isLatin(caption.gurumukhiText.value_or(QString())),
                      (where + " holds no Latin text").constData());
         else
             QFAIL((where + " is not a text or keying label").constData());

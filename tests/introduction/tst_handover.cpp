@@ -1,56 +1,15 @@
+#include "forms/Fonts.h"
 #include "forms/FormButton.h"
 #include "forms/FormControls.h"
 #include "forms/FormLabel.h"
-#include "forms/Fonts.h"
 #include "introduction/IntroEng.h"
-#include "introduction/IntroductionHost.h"
+#include "support/Controls.h"
+#include "support/FakeHost.h"
 #include "support/FakePlatform.h"
 
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// A host that is no window at all: it hands over what the test gives it and
-// records, in order, what the introduction asked of it.
-class FakeHost final : public IntroductionHost
-{
-public:
-    FakeHost(QString language, QString script)
-        : language_(std::move(language))
-        , script_(std::move(script))
-    {
-    }
-
-    QString takeLanguageCaption() override
-    {
-        calls.append(u"language"_s);
-        return std::exchange(language_, QString());
-    }
-
-    QString takeScriptCaption() override
-    {
-        calls.append(u"script"_s);
-        return std::exchange(script_, QString());
-    }
-
-    void showRestartState() override
-    {
-        calls.append(u"restart"_s);
-        introductionOpenWhenRestarted = introduction && introduction->isVisible();
-    }
-
-    QStringList calls;
-    const QWidget *introduction = nullptr;
-    bool introductionOpenWhenRestarted = false;
-
-private:
-    QString language_;
-    QString script_;
-};
-
-} // namespace
 
 // The hand-over between the introduction window and whatever opens it, seen
 // from the introduction's side.
@@ -86,8 +45,8 @@ private Q_SLOTS:
         QCOMPARE(host.calls, (QStringList{u"language"_s, u"script"_s}));
         QCOMPARE(window.InfoLanguage(), language);
         QCOMPARE(window.ScriptName(), script);
-        QCOMPARE(window.controls().label(u"Label22"_s, 0)->caption(), language);
-        QCOMPARE(window.controls().label(u"Label23"_s, 0)->caption(), script);
+        QCOMPARE(controlsOf(window).label(u"Label22"_s, 0)->caption(), language);
+        QCOMPARE(controlsOf(window).label(u"Label23"_s, 0)->caption(), script);
         QVERIFY(window.windowTitle().endsWith(script));
         // Taken means gone: a second take gets nothing.
         QCOMPARE(host.takeLanguageCaption(), QString());
@@ -125,7 +84,7 @@ private Q_SLOTS:
         else if (action == u"escape"_s)
             QTest::keyClick(&window, Qt::Key_Escape);
         else
-            window.controls().button(action)->click();
+            controlsOf(window).button(action)->click();
 
         QCOMPARE(window.isVisible(), !closes);
         QCOMPARE(host.calls, restarts ? QStringList{u"restart"_s} : QStringList{});

@@ -1,42 +1,42 @@
-#include "IntroFixture.h"
-
 #include "base/Twips.h"
+#include "forms/Fonts.h"
 #include "forms/FormButton.h"
 #include "forms/FormControls.h"
 #include "forms/FormLabel.h"
-#include "forms/FormPicture.h"
-#include "forms/Fonts.h"
+#include "forms/ScriptFaces.h"
+#include "introduction/IntroEng.h"
+#include "support/Constants.h"
+#include "support/Controls.h"
+#include "support/Conversions.h"
+#include "support/FakeHost.h"
+#include "support/FakePlatform.h"
+#include "support/IntroFixture.h"
 
 #include <QApplication>
 #include <QTest>
-#include <QTimer>
 
 using namespace Qt::StringLiterals;
+using Designed::Bold;
+using Designed::Normal;
 
 namespace {
 
-constexpr int Bold = 700;
-constexpr int Normal = 400;
-const QString Ms = u"MS Sans Serif"_s;
-const QColor SystemWindow = QColor(); // the desktop's window background
-
-QRect twipsOf(const QWidget &widget)
-{
-    const QRect r = widget.geometry();
-    return {Twips::fromPixels(r.x()), Twips::fromPixels(r.y()), Twips::fromPixels(r.width()),
-            Twips::fromPixels(r.height())};
-}
+const QString &Ms = Designed::MsSansSerif;
+const QColor &SystemWindow = Designed::SystemColour; // the desktop's window background
 
 const QStringList SubjectButtons{u"Command3D4"_s, u"Command3D5"_s, u"Command3D6"_s, u"Command3D7"_s,
                                  u"Command3D8"_s, u"Command3D9"_s, u"Command3D10"_s};
-const QStringList TextControls{u"Label24"_s, u"Label8"_s, u"Label13"_s, u"Label15"_s};
-const QStringList SampleLabelNames{u"Label10"_s, u"Label12"_s, u"Label14"_s, u"Label17"_s, u"Label19"_s, u"Label21"_s};
-const QStringList KeyingLabels{u"Label9"_s, u"Label11"_s, u"Label16"_s, u"Label18"_s, u"Label20"_s};
+
+// The heading and the labels of running text: the language's font.
+QStringList textControls()
+{
+    return QStringList{u"Label24"_s} + pageLabelNames(Designed::TextLabels);
+}
 
 } // namespace
 
-// The introduction window: its design, its load step, the subject dispatch,
-// its command buttons, and a whole run from the launcher.
+// The introduction window: its design, its load step, the subject dispatch.
+// With the launcher that opens it: tests/program/tst_introductionrun.cpp.
 class IntroEngTest final : public QObject
 {
     Q_OBJECT
@@ -116,11 +116,12 @@ private Q_SLOTS:
         QFETCH(bool, framed);
 
         FakePlatform platform;
-        IntroPix launcher(platform);
-        IntroEng window(platform, launcher, &launcher);
-        QWidget *control = window.controls().control(name, index);
+        FakeHost host;
+        QWidget opener;
+        IntroEng window(platform, host, &opener);
+        QWidget *control = controlsOf(window).control(name, index);
         QVERIFY(control);
-        QCOMPARE(twipsOf(*control), twips);
+        QCOMPARE(inTwips(control->geometry()), twips);
         QCOMPARE(control->font().family(), Ms);
         QCOMPARE(control->font().pointSizeF(), points);
         QCOMPARE(control->font().weight(), weight);
@@ -146,13 +147,14 @@ private Q_SLOTS:
     void shouldBeASizableWindowOfTheDesignedSize()
     {
         FakePlatform platform;
-        IntroPix launcher(platform);
-        IntroEng window(platform, launcher, &launcher);
+        FakeHost host;
+        QWidget opener;
+        IntroEng window(platform, host, &opener);
         QCOMPARE(window.objectName(), u"IntroEng"_s);
         QCOMPARE(window.windowTitle(), u"Korvani Introduction"_s);
         QCOMPARE(Twips::fromPixels(window.width()), 9495);
         QCOMPARE(Twips::fromPixels(window.height()), 6810);
-        QCOMPARE(window.parentWidget(), &launcher);
+        QCOMPARE(window.parentWidget(), &opener);
         QVERIFY(window.isWindow());
         QVERIFY(window.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
         QVERIFY(window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
@@ -162,20 +164,21 @@ private Q_SLOTS:
         QCOMPARE(window.font().family(), Ms);
         QCOMPARE(window.font().pointSizeF(), 8.25);
         QCOMPARE(window.font().weight(), Bold);
-        QCOMPARE(window.controls().all().size(), 29);
+        QCOMPARE(controlsOf(window).all().size(), 29);
     }
 
     void shouldLeaveControlsInPlaceWhenResized()
     {
         FakePlatform platform;
-        IntroPix launcher(platform);
-        IntroEng window(platform, launcher, &launcher);
+        FakeHost host;
+        QWidget opener;
+        IntroEng window(platform, host, &opener);
         QHash<QWidget *, QRect> before;
-        for (QWidget *control : window.controls().all())
+        for (QWidget *control : controlsOf(window).all())
             before.insert(control, control->geometry());
         window.resize(window.size() * 2);
         window.resize(window.size() / 4);
-        for (QWidget *control : window.controls().all())
+        for (QWidget *control : controlsOf(window).all())
             QCOMPARE(control->geometry(), before.value(control));
     }
 
@@ -197,8 +200,9 @@ private Q_SLOTS:
         QFETCH(QPoint, twips);
         QFETCH(QString, front);
         FakePlatform platform;
-        IntroPix launcher(platform);
-        IntroEng window(platform, launcher, &launcher);
+        FakeHost host;
+        QWidget opener;
+        IntroEng window(platform, host, &opener);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QWidget *hit = window.childAt(Twips::toPixels(twips.x()), Twips::toPixels(twips.y()));
@@ -209,8 +213,9 @@ private Q_SLOTS:
     void shouldStartOnCloseAndTabThroughTheSubjects()
     {
         FakePlatform platform;
-        IntroPix launcher(platform);
-        IntroEng window(platform, launcher, &launcher);
+        FakeHost host;
+        QWidget opener;
+        IntroEng window(platform, host, &opener);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QVERIFY(window.focusWidget());
@@ -243,8 +248,9 @@ private Q_SLOTS:
         QFETCH(QSize, screenTwips);
         FakePlatform platform;
         platform.screen.setSize(screenTwips);
-        IntroPix launcher(platform);
-        IntroEng window(platform, launcher, &launcher);
+        FakeHost host;
+        QWidget opener;
+        IntroEng window(platform, host, &opener);
         const QSize outer = window.frameGeometry().size();
         window.load();
 
@@ -257,18 +263,16 @@ private Q_SLOTS:
 
     // Load: hand-over, title, empty page
 
-    void shouldTakeOverTheLaunchersChoice()
+    void shouldTakeOverTheHostsChoice()
     {
         IntroFixture intro(u"English"_s, u"Devanagari"_s);
         IntroEng &window = intro.window();
         QCOMPARE(window.InfoLanguage(), u"English"_s);
         QCOMPARE(window.ScriptName(), u"Devanagari"_s);
-        QCOMPARE(window.controls().label(u"Label22"_s, 0)->caption(), u"English"_s);
-        QCOMPARE(window.controls().label(u"Label23"_s, 0)->caption(), u"Devanagari"_s);
-        QCOMPARE(window.controls().label(u"Label22"_s, 1)->caption(), u"Shown in:"_s);
-        QCOMPARE(window.controls().label(u"Label23"_s, 1)->caption(), u"Shown about:"_s);
-        QCOMPARE(intro.launcher.controls().label(u"Label9"_s)->caption(), QString());
-        QCOMPARE(intro.launcher.controls().label(u"Label10"_s)->caption(), QString());
+        QCOMPARE(controlsOf(window).label(u"Label22"_s, 0)->caption(), u"English"_s);
+        QCOMPARE(controlsOf(window).label(u"Label23"_s, 0)->caption(), u"Devanagari"_s);
+        QCOMPARE(controlsOf(window).label(u"Label22"_s, 1)->caption(), u"Shown in:"_s);
+        QCOMPARE(controlsOf(window).label(u"Label23"_s, 1)->caption(), u"Shown about:"_s);
         QCOMPARE(window.windowTitle(), u"Korvani Introduction About Devanagari"_s);
         QCOMPARE(window.SubjectNumber(), 0);
         QCOMPARE(intro.page(), QStringList(14, QString()));
@@ -289,7 +293,7 @@ private Q_SLOTS:
         QFETCH(QString, title);
         IntroFixture intro(u"English"_s, script);
         QCOMPARE(intro.window().windowTitle(), title);
-        QCOMPARE(intro.window().controls().label(u"Label23"_s, 0)->caption(), script);
+        QCOMPARE(controlsOf(intro.window()).label(u"Label23"_s, 0)->caption(), script);
     }
 
     // Load: catalogue
@@ -337,22 +341,27 @@ private Q_SLOTS:
         QFETCH(QString, face);
         QFETCH(QStringList, captions);
         IntroFixture intro(language, u"Gujarati"_s);
-        const FormControls &controls = intro.window().controls();
+        const FormControls &controls = controlsOf(intro.window());
 
         for (int i = 0; i < 7; ++i)
             QCOMPARE(controls.button(SubjectButtons[i])->text(), captions[i]);
         QCOMPARE(controls.label(u"Label24"_s)->caption(), captions[7]);
-        for (const QString &name : SubjectButtons + TextControls) {
-            const QFont font = controls.control(name)->font();
-            QCOMPARE(font.family(), face);
-            QCOMPARE(font.pointSizeF(), 13.5);
-            QCOMPARE(font.weight(), Normal);
+        for (const QString &name : SubjectButtons + textControls()) {
+            const QWidget &control = *controls.control(name);
+            // Explanations in a script are Unicode only, shown in a real font
+            // of it even where the legacy font shows the captions.
+            if (pageLabelNames(Designed::TextLabels).contains(name) && legacyFontWithFace(face))
+                QVERIFY(ScriptFaces::showsUnicode(control));
+            else
+                QCOMPARE(control.font().family(), face);
+            QCOMPARE(control.font().pointSizeF(), 13.5);
+            QCOMPARE(control.font().weight(), Normal);
         }
         // Keying labels keep the design font in every language.
-        for (const QString &name : KeyingLabels)
+        for (const QString &name : pageLabelNames(Designed::KeyingLabels))
             QCOMPARE(controls.control(name)->font().family(), Ms);
         // The script's font is applied whatever the language.
-        for (const QString &name : SampleLabelNames)
+        for (const QString &name : pageLabelNames(Designed::SampleLabels))
             QCOMPARE(controls.control(name)->font().family(), u"KGUJ01__"_s);
     }
 
@@ -374,15 +383,16 @@ private Q_SLOTS:
         QFETCH(QString, face);
         // Bengali as the language must not decide the script font.
         IntroFixture intro(u"Bengali"_s, script);
-        const FormControls &controls = intro.window().controls();
-        for (const QString &name : SampleLabelNames) {
+        const FormControls &controls = controlsOf(intro.window());
+        for (const QString &name : pageLabelNames(Designed::SampleLabels)) {
             const QFont font = controls.control(name)->font();
             QCOMPARE(font.family(), face);
             QCOMPARE(font.pointSizeF(), 13.5);
             QCOMPARE(font.weight(), Normal);
         }
-        for (const QString &name : TextControls)
-            QCOMPARE(controls.control(name)->font().family(), u"KBENGAL3"_s);
+        QCOMPARE(controls.control(u"Label24"_s)->font().family(), u"KBENGAL3"_s);
+        for (const QString &name : pageLabelNames(Designed::TextLabels))
+            QVERIFY(ScriptFaces::showsUnicode(*controls.control(name)));
     }
 
     // Subjects and dispatch
@@ -409,13 +419,12 @@ private Q_SLOTS:
         QFETCH(int, subject);
         IntroFixture intro(u"English"_s, u"Devanagari"_s);
         // Before any subject is chosen, the page stays empty.
-        intro.window().ShowSubjectPage();
+        IntroEngTestAccess::ShowSubjectPage(intro.window());
         QCOMPARE(intro.page(), QStringList(14, QString()));
 
         intro.clickSubject(4);
         const QStringList page = intro.page();
-        intro.window().setSubjectNumber(subject);
-        intro.window().ShowSubjectPage();
+        IntroEngTestAccess::showSubject(intro.window(), subject);
         QCOMPARE(intro.page(), page);
     }
 
@@ -457,135 +466,6 @@ private Q_SLOTS:
         QCOMPARE(intro.caption(9), u"rshlee"_s);
         QCOMPARE(intro.caption(14), u"+"_s);
         QCOMPARE(intro.caption(19), fromCodes("20 20 20 20 20 20 20 20 20 20 45 F2"));
-    }
-
-    // Command buttons
-
-    void shouldCloseOnlyByCloseRestartOrTitleBar_data()
-    {
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<bool>("closes");
-        QTest::addColumn<bool>("secondFrameShown");
-        QTest::newRow("Close") << u"Command3D3"_s << true << false;
-        QTest::newRow("Restart Introduction") << u"Command3D1"_s << true << true;
-        QTest::newRow("Go To Word Processor") << u"Command3D2"_s << false << false;
-        QTest::newRow("title bar") << u"titlebar"_s << true << false;
-        QTest::newRow("cancel key (Esc)") << u"cancel"_s << false << false;
-        QTest::newRow("Shift+Esc") << u"shift+escape"_s << false << false;
-    }
-
-    void shouldCloseOnlyByCloseRestartOrTitleBar()
-    {
-        QFETCH(QString, action);
-        QFETCH(bool, closes);
-        QFETCH(bool, secondFrameShown);
-        IntroFixture intro(u"English"_s, u"Devanagari"_s);
-        FormPicture *secondFrame = intro.launcher.controls().picture(u"Picture2"_s, 1);
-        FormPicture *firstFrame = intro.launcher.controls().picture(u"Picture1"_s, 0);
-        secondFrame->hide();
-        firstFrame->show();
-        IntroEng &window = intro.window();
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        intro.clickSubject(2);
-        const QStringList page = intro.page();
-
-        if (action == u"titlebar"_s)
-            window.close();
-        else if (action == u"cancel"_s)
-            QTest::keySequence(&window, QKeySequence::keyBindings(QKeySequence::Cancel).constFirst());
-        else if (action == u"shift+escape"_s)
-            QTest::keyClick(&window, Qt::Key_Escape, Qt::ShiftModifier);
-        else
-            window.controls().button(action)->click();
-
-        QCOMPARE(window.isVisible(), !closes);
-        QCOMPARE(secondFrame->isVisibleTo(&intro.launcher), secondFrameShown);
-        QVERIFY(firstFrame->isVisibleTo(&intro.launcher));
-        QCOMPARE(intro.page(), page);
-        QVERIFY(!window.controls().button(u"Command3D2"_s)->isVisible());
-        QCOMPARE(intro.platform.terminations, 0);
-    }
-
-    // The typical run, against the real launcher.
-
-    void shouldRunAnIntroductionFromTheLauncher_data()
-    {
-        QTest::addColumn<QString>("leaveBy");
-        QTest::newRow("Close") << u"Command3D3"_s;
-        QTest::newRow("Restart Introduction") << u"Command3D1"_s;
-    }
-
-    void shouldRunAnIntroductionFromTheLauncher()
-    {
-        QFETCH(QString, leaveBy);
-        FakePlatform platform;
-        IntroPix launcher(platform);
-        QVERIFY(launcher.load());
-        launcher.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&launcher));
-        const FormControls &controls = launcher.controls();
-
-        clickVisible(controls.button(u"Command3D9"_s)); // Start Introduction
-        clickVisible(controls.button(u"Command3D1"_s)); // English
-        clickVisible(controls.button(u"Command3D2"_s)); // first Devanagari button
-        QCOMPARE(controls.label(u"Label9"_s)->caption(), u"English"_s);
-        QCOMPARE(controls.label(u"Label10"_s)->caption(), u"Devanagari"_s);
-
-        bool driven = false;
-        QTimer::singleShot(0, this, [&] {
-            auto *window = qobject_cast<IntroEng *>(QApplication::activeModalWidget());
-            if (!window) {
-                QFAIL("the introduction did not open modally");
-                return;
-            }
-            driveIntroduction(*window, launcher, leaveBy);
-            driven = true;
-            if (window->isVisible()) // a failed check must not leave the test blocked
-                window->close();
-        });
-        clickVisible(controls.button(u"Command3D12"_s)); // Show: returns once the introduction is closed
-        QVERIFY(driven);
-
-        QVERIFY(!QApplication::activeModalWidget());
-        QVERIFY(!launcher.findChild<IntroEng *>());
-        QCOMPARE(controls.label(u"Label9"_s)->caption(), QString());
-        QCOMPARE(controls.label(u"Label10"_s)->caption(), QString());
-        QVERIFY(controls.label(u"Label6"_s)->isVisible());
-        QVERIFY(controls.button(u"Command3D1"_s)->isVisible());
-        QVERIFY(controls.picture(u"Picture2"_s, 1)->isVisible() == (leaveBy == u"Command3D1"_s));
-        QCOMPARE(platform.terminations, 0);
-    }
-
-private:
-    static void clickVisible(QWidget *button)
-    {
-        QVERIFY(button->isVisible());
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
-
-    void driveIntroduction(IntroEng &window, IntroPix &launcher, const QString &leaveBy)
-    {
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(window.windowTitle(), u"Korvani Introduction About Devanagari"_s);
-        QCOMPARE(launcher.controls().label(u"Label9"_s)->caption(), QString());
-        const FormControls &controls = window.controls();
-        QCOMPARE(controls.label(u"Label22"_s, 0)->caption(), u"English"_s);
-        QCOMPARE(controls.label(u"Label23"_s, 0)->caption(), u"Devanagari"_s);
-        QCOMPARE(controls.button(u"Command3D7"_s)->text(), u"SYLLABLES"_s);
-        QCOMPARE(controls.label(u"Label10"_s)->font().family(), u"KDEV01__"_s);
-
-        clickVisible(controls.button(u"Command3D7"_s));
-        QCOMPARE(window.SubjectNumber(), 4);
-        QCOMPARE(controls.label(u"Label9"_s)->caption(), u"rshlee"_s);
-        QCOMPARE(controls.label(u"Label10"_s)->caption(), fromCodes("20 B6 B1 C9 EA 20"));
-        QCOMPARE(controls.label(u"Label14"_s)->caption(), u"+"_s);
-        QCOMPARE(controls.label(u"Label17"_s)->caption(), fromCodes("2B C9 45 F2 21"));
-        QVERIFY(controls.label(u"Label8"_s)->caption().startsWith(u"Learn to think in syllables"_s));
-
-        // The launcher's logo may have swapped back meanwhile; restarting shows its second frame.
-        launcher.controls().picture(u"Picture2"_s, 1)->hide();
-        clickVisible(controls.button(leaveBy));
     }
 };
 

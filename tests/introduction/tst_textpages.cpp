@@ -1,11 +1,13 @@
-#include "IntroFixture.h"
-
+#include "forms/Fonts.h"
 #include "forms/FormButton.h"
 #include "forms/FormControls.h"
 #include "forms/FormLabel.h"
-#include "forms/Fonts.h"
 #include "introduction/SamplePanels.h"
 #include "introduction/TextPages.h"
+#include "support/Constants.h"
+#include "support/Controls.h"
+#include "support/Conversions.h"
+#include "support/IntroFixture.h"
 
 #include <QFontMetricsF>
 #include <QStyle>
@@ -17,15 +19,13 @@
 #include <set>
 
 using namespace Qt::StringLiterals;
+using Designed::Languages;
+using Designed::Scripts;
 
 namespace {
 
 using Captions = QMap<int, QString>; // page label -> caption
 
-const QStringList Languages{u"English"_s, u"Hindi"_s, u"Bengali"_s};
-const QStringList Scripts{u"Devanagari"_s, u"Bengali"_s, u"Gujarati"_s, u"Gurumukhi"_s};
-const QMap<QString, QString> SampleFaces{{u"Devanagari"_s, u"KDEV01__"_s}, {u"Bengali"_s, u"KBENGAL3"_s},
-                                         {u"Gujarati"_s, u"KGUJ01__"_s}, {u"Gurumukhi"_s, u"KGUR01__"_s}};
 // A language and a script that select no page procedure.
 const QString NoLanguage = u"english"_s;
 const QString NoScript = u"Tamil"_s;
@@ -219,7 +219,7 @@ private Q_SLOTS:
         for (int subject = 1; subject <= 7; ++subject) {
             IntroFixture intro(language, script);
             for (int label = 8; label <= 21; ++label)
-                intro.window().controls().label(u"Label"_s + QString::number(label))->setCaption(stale);
+                controlsOf(intro.window()).label(u"Label"_s + QString::number(label))->setCaption(stale);
             intro.clickSubject(subject);
             const QStringList page = intro.page();
             QVERIFY2(!page.contains(stale), qPrintable(u"subject %1: %2"_s.arg(subject).arg(page.indexOf(stale) + 8)));
@@ -296,10 +296,10 @@ private Q_SLOTS:
         IntroFixture intro(NoLanguage, script);
         intro.clickSubject(subject);
         QCOMPARE(intro.page(), expectedPage(captions));
-        const QString sampleFont = SampleFaces.value(script);
+        const QString sampleFont = Designed::LegacyFaces.value(script);
         for (auto it = captions.cbegin(); it != captions.cend(); ++it) {
             const bool latin = subject == 7;
-            const QString face = intro.window().controls().label(u"Label"_s + QString::number(it.key()))->font().family();
+            const QString face = controlsOf(intro.window()).label(u"Label"_s + QString::number(it.key()))->font().family();
             QCOMPARE(face, latin ? u"MS Sans Serif"_s : sampleFont);
         }
     }
@@ -345,9 +345,9 @@ private Q_SLOTS:
         const QStringList latin{u"Label8"_s, u"Label9"_s, u"Label11"_s, u"Label13"_s, u"Label15"_s,
                                 u"Label16"_s, u"Label18"_s, u"Label20"_s, u"Label24"_s};
         for (const QString &name : latin)
-            verifyFits(*intro.window().controls().label(name));
-        verifyFits(*intro.window().controls().label(u"Label22"_s, 0));
-        verifyFits(*intro.window().controls().label(u"Label23"_s, 0));
+            verifyFits(*controlsOf(intro.window()).label(name));
+        verifyFits(*controlsOf(intro.window()).label(u"Label22"_s, 0));
+        verifyFits(*controlsOf(intro.window()).label(u"Label23"_s, 0));
     }
 
     void shouldFitEverySubjectCaptionOnItsButton_data()
@@ -361,7 +361,7 @@ private Q_SLOTS:
     {
         QFETCH(int, subject);
         IntroFixture intro(u"English"_s, u"Devanagari"_s);
-        const FormButton &button = *intro.window().controls().button(u"Command3D"_s + QString::number(subject + 3));
+        const FormButton &button = *controlsOf(intro.window()).button(u"Command3D"_s + QString::number(subject + 3));
         QStyleOptionButton option;
         option.initFrom(&button);
         const QRect room = button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);

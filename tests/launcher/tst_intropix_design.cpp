@@ -1,22 +1,23 @@
+#include "forms/Fonts.h"
 #include "forms/FormBuilder.h"
 #include "forms/FormButton.h"
 #include "forms/FormControls.h"
 #include "forms/FormLabel.h"
 #include "forms/FormPicture.h"
 #include "forms/FormTimer.h"
-#include "forms/Fonts.h"
 #include "launcher/IntroPix.h"
+#include "support/Constants.h"
+#include "support/Controls.h"
 #include "support/FakePlatform.h"
 
 #include <QApplication>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using Designed::Bold;
 
 namespace {
-constexpr int Bold = 700;
-constexpr int Normal = 400;
-const QColor SystemWindow = QColor(); // marks "the desktop's window colours"
+const QColor &SystemWindow = Designed::SystemColour;
 }
 
 // The launcher as it is created, before its load step: every control against
@@ -44,7 +45,7 @@ private Q_SLOTS:
                             double points, int weight, bool italic, bool visible, const QString &caption) {
             QTest::newRow(tag) << name << index << twips << face << points << weight << italic << visible << caption;
         };
-        const QString ms = u"MS Sans Serif"_s;
+        const QString &ms = Designed::MsSansSerif;
         row("About", u"Command3D13"_s, 1, {120, 6000, 1215, 615}, ms, 9.75, Bold, false, true, u"&About"_s);
         row("Reselect", u"Command3D11"_s, -1, {6730, 3240, 1420, 255}, ms, 9.75, Bold, false, false, u"Reselect?"_s);
         row("Show", u"Command3D12"_s, -1, {8280, 1680, 1335, 1095}, ms, 9.75, Bold, false, false, u"&Show"_s);
@@ -101,7 +102,7 @@ private Q_SLOTS:
 
         FakePlatform platform;
         IntroPix launcher(platform);
-        QWidget *control = launcher.controls().control(name, index);
+        QWidget *control = controlsOf(launcher).control(name, index);
         QVERIFY(control);
         QCOMPARE(control->objectName(), name);
         QCOMPARE(control->property("index").toInt(), index);
@@ -151,7 +152,7 @@ private Q_SLOTS:
 
         FakePlatform platform;
         IntroPix launcher(platform);
-        FormLabel *label = launcher.controls().label(name);
+        FormLabel *label = controlsOf(launcher).label(name);
         const QPalette system = QApplication::palette();
         QCOMPARE(label->palette().color(QPalette::Window), back.isValid() ? back : system.color(QPalette::Base));
         QCOMPARE(label->palette().color(QPalette::WindowText), fore.isValid() ? fore : system.color(QPalette::Text));
@@ -175,16 +176,15 @@ private Q_SLOTS:
         QVERIFY(!launcher.windowIcon().isNull());
         QCOMPARE(launcher.palette().color(QPalette::Window), QApplication::palette().color(QPalette::Base));
 
-        FormTimer *timer = launcher.controls().timer(u"Timer1"_s);
+        FormTimer *timer = controlsOf(launcher).timer(u"Timer1"_s);
         QCOMPARE(timer->interval(), 1000);
         QVERIFY(timer->isEnabled());
         QVERIFY(!timer->isTicking()); // no tick before the window is shown
 
         // The logo bitmaps are drawn unscaled in their boxes.
-        QCOMPARE(launcher.controls().picture(u"Picture1"_s, 0)->picture().size(), QSize(395, 199));
-        QCOMPARE(launcher.controls().picture(u"Picture2"_s, 1)->picture().size(), QSize(395, 195));
-        QCOMPARE(launcher.controls().label(u"Label8"_s)->caption().size(), 85);
-        Q_UNUSED(Normal);
+        QCOMPARE(controlsOf(launcher).picture(u"Picture1"_s, 0)->picture().size(), QSize(395, 199));
+        QCOMPARE(controlsOf(launcher).picture(u"Picture2"_s, 1)->picture().size(), QSize(395, 195));
+        QCOMPARE(controlsOf(launcher).label(u"Label8"_s)->caption().size(), 85);
     }
 
     void shouldTabThroughVisibleButtonsInDesignOrder()
@@ -194,7 +194,7 @@ private Q_SLOTS:
         launcher.show();
         QVERIFY(QTest::qWaitForWindowExposed(&launcher));
         // The focus starts on "&Close" (tab index 0).
-        QTRY_COMPARE(QApplication::focusWidget(), launcher.controls().control(u"Command3D13"_s, 0));
+        QTRY_COMPARE(QApplication::focusWidget(), controlsOf(launcher).control(u"Command3D13"_s, 0));
 
         // Show every button so the whole designed order can be walked.
         const QList<std::pair<QString, int>> order{
@@ -203,10 +203,10 @@ private Q_SLOTS:
             {u"Command3D6"_s, -1}, {u"Command3D7"_s, -1}, {u"Command3D14"_s, -1}, {u"Command3D10"_s, -1},
             {u"Command3D12"_s, -1}, {u"Command3D11"_s, -1}, {u"Command3D13"_s, 1}};
         for (const auto &[name, index] : order)
-            launcher.controls().control(name, index)->show();
+            controlsOf(launcher).control(name, index)->show();
         for (qsizetype i = 1; i < order.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), launcher.controls().control(order[i].first, order[i].second));
+            QCOMPARE(QApplication::focusWidget(), controlsOf(launcher).control(order[i].first, order[i].second));
         }
     }
 
@@ -216,9 +216,9 @@ private Q_SLOTS:
         // past the yellow language box, so that it shows between the two boxes.
         FakePlatform platform;
         IntroPix launcher(platform);
-        const FormLabel *summary = launcher.controls().label(u"Label8"_s);
-        const QWidget *language = launcher.controls().label(u"Label9"_s);
-        const QWidget *script = launcher.controls().label(u"Label10"_s);
+        const FormLabel *summary = controlsOf(launcher).label(u"Label8"_s);
+        const QWidget *language = controlsOf(launcher).label(u"Label9"_s);
+        const QWidget *script = controlsOf(launcher).label(u"Label10"_s);
         const QStringList lines = summary->shownLines();
         const QFontMetricsF metrics(summary->font());
 
@@ -255,8 +255,8 @@ private Q_SLOTS:
         }
         QVERIFY(lastLabel < firstOther);
         // Among labels the design's front-to-back order holds: Label7 in front of Label6.
-        QVERIFY(children.indexOf(launcher.controls().label(u"Label7"_s))
-                > children.indexOf(launcher.controls().label(u"Label6"_s)));
+        QVERIFY(children.indexOf(controlsOf(launcher).label(u"Label7"_s))
+                > children.indexOf(controlsOf(launcher).label(u"Label6"_s)));
     }
 };
 

@@ -1,10 +1,11 @@
-#include "LauncherFixture.h"
 #include "base/Twips.h"
 #include "forms/FormControls.h"
 #include "forms/FormPicture.h"
 #include "forms/FormTimer.h"
 #include "launcher/IntroPix.h"
+#include "support/Controls.h"
 #include "support/FakePlatform.h"
+#include "support/LauncherFixture.h"
 
 #include <QTest>
 
@@ -15,8 +16,8 @@ enum Frame { First, Second, Neither };
 
 Frame shownFrame(const IntroPix &launcher)
 {
-    const bool first = !launcher.controls().picture(u"Picture1"_s, 0)->isHidden();
-    const bool second = !launcher.controls().picture(u"Picture2"_s, 1)->isHidden();
+    const bool first = !controlsOf(launcher).picture(u"Picture1"_s, 0)->isHidden();
+    const bool second = !controlsOf(launcher).picture(u"Picture2"_s, 1)->isHidden();
     if (first && !second)
         return First;
     if (second && !first)
@@ -26,8 +27,8 @@ Frame shownFrame(const IntroPix &launcher)
 
 void showFrame(IntroPix &launcher, Frame frame)
 {
-    launcher.controls().picture(u"Picture1"_s, 0)->setVisible(frame == First);
-    launcher.controls().picture(u"Picture2"_s, 1)->setVisible(frame == Second);
+    controlsOf(launcher).picture(u"Picture1"_s, 0)->setVisible(frame == First);
+    controlsOf(launcher).picture(u"Picture2"_s, 1)->setVisible(frame == Second);
 }
 } // namespace
 
@@ -90,10 +91,10 @@ private Q_SLOTS:
         QVERIFY(fixture.started);
         IntroPix &launcher = fixture.launcher;
         for (const QString &click : clicks)
-            QTest::mouseClick(launcher.controls().control(click), Qt::LeftButton);
+            QTest::mouseClick(controlsOf(launcher).control(click), Qt::LeftButton);
         showFrame(launcher, before);
 
-        QWidget *target = name.isEmpty() ? &launcher : launcher.controls().control(name, index);
+        QWidget *target = name.isEmpty() ? &launcher : controlsOf(launcher).control(name, index);
         QVERIFY(!target->isHidden());
         const QPoint at(Twips::toPixels(twips.x()), Twips::toPixels(twips.y()));
         // The pointer must really be over the target, not over a control in front of it.
@@ -143,15 +144,15 @@ private Q_SLOTS:
             QVERIFY(launcher.load());
         }
         showFrame(launcher, First);
-        launcher.controls().timer(u"Timer1"_s)->setEnabled(true);
+        controlsOf(launcher).timer(u"Timer1"_s)->setEnabled(true);
 
         platform.clockReadings.assign(readings.begin(), readings.end());
         platform.clock = -1e9f; // any read beyond the given ones would show
-        launcher.Timer1Timer();
+        Q_EMIT controlsOf(launcher).timer(u"Timer1"_s)->timeout();
 
         QCOMPARE(shownFrame(launcher), frame);
         QCOMPARE(platform.terminations, ends ? 1 : 0);
-        QCOMPARE(launcher.controls().timer(u"Timer1"_s)->isEnabled(), !ends);
+        QCOMPARE(controlsOf(launcher).timer(u"Timer1"_s)->isEnabled(), !ends);
     }
 };
 

@@ -1,9 +1,9 @@
-#include "LauncherFixture.h"
 #include "forms/FormButton.h"
 #include "forms/FormControls.h"
-#include "forms/FormLabel.h"
 #include "launcher/IntroPix.h"
+#include "support/Controls.h"
 #include "support/FakePlatform.h"
+#include "support/LauncherFixture.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -33,15 +33,9 @@ QList<Control *> launcherControls(const IntroPix &launcher)
 QStringList launcherState(const IntroPix &launcher)
 {
     QStringList state{launcher.isVisible() ? u"shown"_s : u"hidden"_s};
-    for (const QWidget *control : launcherControls<QWidget>(launcher)) {
-        QString text;
-        if (const auto *label = qobject_cast<const FormLabel *>(control))
-            text = label->caption();
-        else if (const auto *button = qobject_cast<const FormButton *>(control))
-            text = button->text();
+    for (const QWidget *control : launcherControls<QWidget>(launcher))
         state << u"%1 %2 %3"_s.arg(control->objectName(), control->isVisibleTo(&launcher) ? u"visible"_s : u"hidden"_s,
-                                     text);
-    }
+                                     captionOf(control));
     return state;
 }
 
@@ -82,7 +76,7 @@ private Q_SLOTS:
         LauncherFixture fixture;
         QVERIFY(fixture.started);
         IntroPix &launcher = fixture.launcher;
-        const FormControls &controls = launcher.controls();
+        const FormControls &controls = controlsOf(launcher);
         // English and Devanagari chosen, so that "&Show" opens the introduction.
         QTest::mouseClick(controls.control(u"Command3D9"_s), Qt::LeftButton);
         QTest::mouseClick(controls.control(u"Command3D1"_s), Qt::LeftButton);
@@ -129,20 +123,6 @@ private Q_SLOTS:
         QVERIFY(pressed > 10);
         QCOMPARE(intruders, 0);
         QCOMPARE(fixture.platform.terminations, 0);
-    }
-
-    void shouldStillPressAButtonWhoseWindowIsFree()
-    {
-        QAccessible::setActive(true);
-        QWidget window;
-        FormButton button(&window);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        int clicks = 0;
-        connect(&button, &FormButton::clicked, this, [&] { ++clicks; });
-        QAccessible::queryAccessibleInterface(&button)->actionInterface()->doAction(
-            QAccessibleActionInterface::pressAction());
-        QTRY_COMPARE(clicks, 1);
     }
 };
 

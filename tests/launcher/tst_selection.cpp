@@ -1,10 +1,12 @@
-#include "LauncherFixture.h"
+#include "edition/IntroA.h"
 #include "forms/FormButton.h"
 #include "forms/FormControls.h"
 #include "forms/FormLabel.h"
 #include "forms/FormPicture.h"
 #include "launcher/IntroPix.h"
+#include "support/Controls.h"
 #include "support/FakePlatform.h"
+#include "support/LauncherFixture.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -37,8 +39,8 @@ QWidget *controlByKey(const IntroPix &launcher, const QString &key)
 {
     const qsizetype paren = key.indexOf(u'(');
     if (paren < 0)
-        return launcher.controls().control(key);
-    return launcher.controls().control(key.left(paren), key.mid(paren + 1).chopped(1).toInt());
+        return controlsOf(launcher).control(key);
+    return controlsOf(launcher).control(key.left(paren), key.mid(paren + 1).chopped(1).toInt());
 }
 
 QStringList shownChoiceControls(const IntroPix &launcher)
@@ -194,14 +196,14 @@ private Q_SLOTS:
         QCOMPARE(shownChoiceControls(launcher), shown);
         QCOMPARE(launcher.InfoLanguage(), language);
         QCOMPARE(launcher.ScriptName(), script);
-        QCOMPARE(launcher.controls().label(u"Label9"_s)->caption(), label9);
-        QCOMPARE(launcher.controls().label(u"Label10"_s)->caption(), label10);
+        QCOMPARE(controlsOf(launcher).label(u"Label9"_s)->caption(), label9);
+        QCOMPARE(controlsOf(launcher).label(u"Label10"_s)->caption(), label10);
         // In every state these stay as they are.
-        QVERIFY(!launcher.controls().label(u"Label11"_s)->isHidden());
-        QVERIFY(!launcher.controls().control(u"Command3D13"_s, 0)->isHidden());
-        QVERIFY(!launcher.controls().control(u"Command3D13"_s, 1)->isHidden());
-        QVERIFY(launcher.controls().control(u"Command3D8"_s)->isHidden());
-        QVERIFY(launcher.controls().control(u"Command3D10"_s)->isHidden());
+        QVERIFY(!controlsOf(launcher).label(u"Label11"_s)->isHidden());
+        QVERIFY(!controlsOf(launcher).control(u"Command3D13"_s, 0)->isHidden());
+        QVERIFY(!controlsOf(launcher).control(u"Command3D13"_s, 1)->isHidden());
+        QVERIFY(controlsOf(launcher).control(u"Command3D8"_s)->isHidden());
+        QVERIFY(controlsOf(launcher).control(u"Command3D10"_s)->isHidden());
         QCOMPARE(fixture.platform.terminations, 0);
     }
 
@@ -224,7 +226,7 @@ private Q_SLOTS:
             }
             QVERIFY(introduction);
             shownWhileOpen = shownChoiceControls(launcher);
-            label9WhileOpen = launcher.controls().label(u"Label9"_s)->caption();
+            label9WhileOpen = controlsOf(launcher).label(u"Label9"_s)->caption();
             introduction->close();
         });
         click(launcher, u"Command3D12"_s);
@@ -236,8 +238,8 @@ private Q_SLOTS:
         QCOMPARE(shownChoiceControls(launcher), expected);
         QCOMPARE(launcher.InfoLanguage(), u""_s);
         QCOMPARE(launcher.ScriptName(), u""_s);
-        QCOMPARE(launcher.controls().label(u"Label9"_s)->caption(), u""_s);
-        QCOMPARE(launcher.controls().label(u"Label10"_s)->caption(), u""_s);
+        QCOMPARE(controlsOf(launcher).label(u"Label9"_s)->caption(), u""_s);
+        QCOMPARE(controlsOf(launcher).label(u"Label10"_s)->caption(), u""_s);
 
         // A further "&Show" does nothing until both choices are made again.
         click(launcher, u"Command3D12"_s);
@@ -279,8 +281,6 @@ private Q_SLOTS:
     void shouldShowScriptButtonsByEdition();
 };
 
-#include "edition/IntroA.h"
-
 void SelectionTest::shouldShowScriptButtonsByEdition()
 {
     QFETCH(int, flag);
@@ -290,19 +290,19 @@ void SelectionTest::shouldShowScriptButtonsByEdition()
     IntroPix &launcher = fixture.launcher;
     IntroA::Edition edition = launcher.edition();
     edition.hasBengali = edition.hasDevanagari = edition.hasGujarati = edition.hasGurumukhi = qint16(flag);
-    launcher.setEdition(edition);
+    IntroPixTestAccess::setEdition(launcher, edition);
     launcher.SetCmdBtns();
     for (const QString &name : {u"Command3D2"_s, u"Command3D3"_s, u"Command3D4"_s, u"Command3D5"_s, u"Command3D6"_s,
                                 u"Command3D7"_s, u"Command3D14"_s, u"Command3D9"_s})
-        QCOMPARE(!launcher.controls().control(name)->isHidden(), offered);
+        QCOMPARE(!controlsOf(launcher).control(name)->isHidden(), offered);
 
     // One script alone keeps "Start &Introduction".
     edition.hasGujarati = 1;
-    launcher.setEdition(edition);
+    IntroPixTestAccess::setEdition(launcher, edition);
     launcher.SetCmdBtns();
-    QVERIFY(!launcher.controls().control(u"Command3D9"_s)->isHidden());
-    QVERIFY(!launcher.controls().control(u"Command3D6"_s)->isHidden());
-    QCOMPARE(!launcher.controls().control(u"Command3D5"_s)->isHidden(), offered);
+    QVERIFY(!controlsOf(launcher).control(u"Command3D9"_s)->isHidden());
+    QVERIFY(!controlsOf(launcher).control(u"Command3D6"_s)->isHidden());
+    QCOMPARE(!controlsOf(launcher).control(u"Command3D5"_s)->isHidden(), offered);
 }
 
 QTEST_MAIN(SelectionTest)

@@ -1,11 +1,10 @@
-#include "edition/CentreWindow.h"
-#include "edition/IntroA.h"
 #include "forms/FormButton.h"
 #include "forms/FormControls.h"
 #include "forms/FormLabel.h"
 #include "forms/FormPicture.h"
 #include "forms/FormTimer.h"
 #include "launcher/IntroPix.h"
+#include "support/Controls.h"
 #include "support/FakePlatform.h"
 
 #include <QTest>
@@ -28,10 +27,10 @@ private Q_SLOTS:
         platform.whileBoxOpen = [&](const FakePlatform::Box &) {
             // Everything before the notice has happened; the window is not yet shown.
             QVERIFY(!launcher.isVisible());
-            QVERIFY(!launcher.controls().picture(u"Picture1"_s, 0)->isHidden());
-            QVERIFY(launcher.controls().picture(u"Picture2"_s, 1)->isHidden());
-            QCOMPARE(launcher.controls().label(u"Label11"_s)->caption(), u"Multilingual"_s);
-            QVERIFY(!launcher.controls().timer(u"Timer1"_s)->isEnabled());
+            QVERIFY(!controlsOf(launcher).picture(u"Picture1"_s, 0)->isHidden());
+            QVERIFY(controlsOf(launcher).picture(u"Picture2"_s, 1)->isHidden());
+            QCOMPARE(controlsOf(launcher).label(u"Label11"_s)->caption(), u"Multilingual"_s);
+            QVERIFY(!controlsOf(launcher).timer(u"Timer1"_s)->isEnabled());
             QCOMPARE(launcher.StartTime(), 4321.5f);
             checkedDuringNotice = true;
         };
@@ -93,8 +92,8 @@ private Q_SLOTS:
 
         // After No nothing of the rest ran: no edition, no centring, timer as created.
         QCOMPARE(launcher.edition().name.isEmpty(), !loaded);
-        QCOMPARE(launcher.controls().label(u"Label11"_s)->caption(), loaded ? u"Multilingual"_s : u"Label11"_s);
-        QCOMPARE(launcher.controls().timer(u"Timer1"_s)->isEnabled(), !loaded);
+        QCOMPARE(controlsOf(launcher).label(u"Label11"_s)->caption(), loaded ? u"Multilingual"_s : u"Label11"_s);
+        QCOMPARE(controlsOf(launcher).timer(u"Timer1"_s)->isEnabled(), !loaded);
     }
 
     void shouldDeliverNoTickWhileThePromptWaits()
@@ -108,25 +107,15 @@ private Q_SLOTS:
             if (!box.yesNo)
                 return;
             promptSeen = true;
-            QVERIFY(launcher.controls().timer(u"Timer1"_s)->isEnabled());
-            QVERIFY(!launcher.controls().timer(u"Timer1"_s)->isTicking());
+            QVERIFY(controlsOf(launcher).timer(u"Timer1"_s)->isEnabled());
+            QVERIFY(!controlsOf(launcher).timer(u"Timer1"_s)->isTicking());
         };
         QVERIFY(launcher.load());
         QVERIFY(promptSeen);
         launcher.show();
         QVERIFY(QTest::qWaitForWindowExposed(&launcher));
-        QVERIFY(!launcher.controls().timer(u"Timer1"_s)->isTicking());
+        QVERIFY(!controlsOf(launcher).timer(u"Timer1"_s)->isTicking());
         QCOMPARE(platform.terminations, 0);
-    }
-
-    void shouldSetTheEdition()
-    {
-        const IntroA::Edition edition = IntroA::SetEdition();
-        QCOMPARE(edition.name, u"(Multilingual)"_s);
-        QCOMPARE(edition.hasBengali, qint16(1));
-        QCOMPARE(edition.hasDevanagari, qint16(1));
-        QCOMPARE(edition.hasGujarati, qint16(1));
-        QCOMPARE(edition.hasGurumukhi, qint16(1));
     }
 
     void shouldEndTheProgramWhenClosed_data()
@@ -145,48 +134,15 @@ private Q_SLOTS:
         launcher.show();
         QVERIFY(QTest::qWaitForWindowExposed(&launcher));
         if (byButton)
-            QTest::mouseClick(launcher.controls().button(u"Command3D13"_s, 0), Qt::LeftButton);
+            QTest::mouseClick(controlsOf(launcher).button(u"Command3D13"_s, 0), Qt::LeftButton);
         else
             launcher.close();
         QCOMPARE(platform.terminations, 1);
         QCOMPARE(platform.calls.last(), u"terminate"_s);
         if (byButton) {
-            QVERIFY(launcher.controls().picture(u"Picture1"_s, 0)->isHidden());
-            QVERIFY(launcher.controls().picture(u"Picture2"_s, 1)->isHidden());
+            QVERIFY(controlsOf(launcher).picture(u"Picture1"_s, 0)->isHidden());
+            QVERIFY(controlsOf(launcher).picture(u"Picture2"_s, 1)->isHidden());
         }
-    }
-
-    void shouldCentreTheOuterWindow_data()
-    {
-        QTest::addColumn<QRect>("screenTwips");
-        QTest::addColumn<QSize>("windowPixels");
-        QTest::addColumn<QPoint>("expectedPixels");
-        QTest::newRow("smaller than the screen") << QRect(0, 0, 19200, 15360) << QSize(640, 480) << QPoint(320, 272);
-        QTest::newRow("half a pixel rounds") << QRect(0, 0, 19215, 15375) << QSize(640, 480) << QPoint(321, 273);
-        QTest::newRow("wider and taller than the screen") << QRect(0, 0, 6000, 4500) << QSize(600, 400) << QPoint(-100, -50);
-        QTest::newRow("same size") << QRect(0, 0, 9000, 6000) << QSize(600, 400) << QPoint(0, 0);
-        // Another monitor left of and above the primary one.
-        QTest::newRow("primary screen right of another")
-            << QRect(1024 * 15, 0, 19200, 15360) << QSize(640, 480) << QPoint(1024 + 320, 272);
-        QTest::newRow("primary screen below another")
-            << QRect(0, 768 * 15, 19200, 15360) << QSize(640, 480) << QPoint(320, 768 + 272);
-        QTest::newRow("primary screen left of the origin")
-            << QRect(-1280 * 15, -200 * 15, 19200, 15360) << QSize(640, 480) << QPoint(-1280 + 320, -200 + 272);
-        QTest::newRow("origin with half a pixel")
-            << QRect(1024 * 15, 0, 19215, 15375) << QSize(640, 480) << QPoint(1024 + 321, 273);
-    }
-
-    void shouldCentreTheOuterWindow()
-    {
-        QFETCH(QRect, screenTwips);
-        QFETCH(QSize, windowPixels);
-        QFETCH(QPoint, expectedPixels);
-        FakePlatform platform;
-        platform.screen = screenTwips;
-        QWidget window;
-        window.resize(windowPixels);
-        IntroA::CentreWindow(window, platform);
-        QCOMPARE(window.pos(), expectedPixels);
     }
 };
 

@@ -1,94 +1,14 @@
 #include "script/GlyphDecoding.h"
-#include "script/ScriptText.h"
-#include "introduction/Catalogue.h"
-#include "introduction/SamplePanels.h"
-#include "launcher/IntroPixDesign.h"
+#include "support/Conversions.h"
+#include "support/ScriptBlocks.h"
 
 #include <QTest>
 
-#include <algorithm>
-
 using namespace Qt::StringLiterals;
 
-Q_DECLARE_METATYPE(LegacyFont)
-
-namespace {
-
-// "41 20 C9" -> the three characters U+0041 U+0020 U+00C9.
-QString codes(const char *hex)
-{
-    QString text;
-    for (const QString &code : QString::fromLatin1(hex).split(u' ', Qt::SkipEmptyParts))
-        text.append(QChar(char16_t(code.toUShort(nullptr, 16))));
-    return text;
-}
-
-// The Unicode block of each legacy font's script.
-bool inBlock(LegacyFont font, char16_t c)
-{
-    switch (font) {
-    case LegacyFont::Devanagari:
-        return c >= 0x0900 && c <= 0x097F;
-    case LegacyFont::Bengali:
-        return c >= 0x0980 && c <= 0x09FF;
-    case LegacyFont::Gurumukhi:
-        return c >= 0x0A00 && c <= 0x0A7F;
-    case LegacyFont::Gujarati:
-        return c >= 0x0A80 && c <= 0x0AFF;
-    }
-    return false;
-}
-
-bool isVirama(char16_t c)
-{
-    return c == 0x094D || c == 0x09CD || c == 0x0A4D || c == 0x0ACD;
-}
-
-// A vowel sign (not anusvara, tippi or virama): at most one per syllable.
-bool isVowelSign(char16_t c)
-{
-    const int offset = (c - 0x0900) % 0x80;
-    return QChar(c).isMark() && !isVirama(c) && offset >= 0x3E && offset <= 0x4C;
-}
-
-// What is wrong with a text as Unicode of the script, or nothing.
-QString malformation(LegacyFont font, const QString &text)
-{
-    static const QString punctuation = u" .+=>'`!।\r"_s;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text.at(i).unicode();
-        const char16_t before = i > 0 ? text.at(i - 1).unicode() : u' ';
-        if (c == QChar::ReplacementCharacter)
-            return u"a code the font does not know, at %1"_s.arg(i);
-        if (!inBlock(font, c) && !punctuation.contains(QChar(c)))
-            return u"U+%1 is not of the script"_s.arg(int(c), 4, 16, QChar(u'0'));
-        if (QChar(c).isMark() && (punctuation.contains(QChar(before)) || !inBlock(font, before)))
-            return u"a sign without its letter, at %1"_s.arg(i);
-        if (isVowelSign(c) && isVowelSign(before))
-            return u"two vowel signs in a row, at %1"_s.arg(i);
-        if (QChar(c).isMark() && isVirama(before))
-            return u"a sign after a virama, at %1"_s.arg(i);
-    }
-    return {};
-}
-
-// The captions whose codes misspell a word: what is shown and spoken
-// carries the right spelling, every other word as decoded.
-struct Respelling {
-    const char *caption;
-    QString misspelt;
-    QString correct;
-};
-const Respelling respellings[] = {
-    {"Hindi subject 1", u"धारना"_s, u"धारणा"_s},
-    {"Hindi subject 3", u"कियां"_s, u"कुंजियाँ"_s},
-    {"Hindi heading", u"निरीक्षन"_s, u"निरीक्षण"_s},
-};
-
-} // namespace
-
 // Glyph codes of the legacy fonts read as Unicode: one decoding, from which
-// every script caption's Unicode text comes.
+// every script caption's Unicode text comes (every caption of the program:
+// tests/program/tst_captiondecoding.cpp).
 class GlyphDecodingTest final : public QObject
 {
     Q_OBJECT
@@ -101,30 +21,30 @@ private Q_SLOTS:
         QTest::addColumn<QString>("unicode");
         // The launcher's script buttons: names of languages in their scripts.
         QTest::newRow("Hindi, i-sign before its consonant")
-            << LegacyFont::Devanagari << codes("CA BD F8 78 6E D2") << u"हिन्दी"_s;
+            << LegacyFont::Devanagari << fromCodes("CA BD F8 78 6E D2") << u"हिन्दी"_s;
         QTest::newRow("Nepali, e-sign and half forms closed by the stem")
-            << LegacyFont::Devanagari << codes("78 C9 E4 7B C9 C9 B1 C9 D2") << u"नेपाली"_s;
-        QTest::newRow("Marathi") << LegacyFont::Devanagari << codes("A8 C9 AE F4 C9 60 D2") << u"मराठी"_s;
+            << LegacyFont::Devanagari << fromCodes("78 C9 E4 7B C9 C9 B1 C9 D2") << u"नेपाली"_s;
+        QTest::newRow("Marathi") << LegacyFont::Devanagari << fromCodes("A8 C9 AE F4 C9 60 D2") << u"मराठी"_s;
         QTest::newRow("Sanskrit, vowel sign inside a split consonant")
-            << LegacyFont::Devanagari << codes("BA C9 C6 BA 45 DE F2 69 C9") << u"संस्कृत"_s;
-        QTest::newRow("Bangla") << LegacyFont::Bengali << codes("63 61 C8 AC C1") << u"বাংলা"_s;
-        QTest::newRow("Gujarati") << LegacyFont::Gujarati << codes("4E C9 D6 57 F0 AD C9 6C C9 ED D2") << u"ગુજરાતી"_s;
-        QTest::newRow("Punjabi") << LegacyFont::Gurumukhi << codes("61 7C 4F 73 64 76") << u"ਪੰਜਾਬੀ"_s;
+            << LegacyFont::Devanagari << fromCodes("BA C9 C6 BA 45 DE F2 69 C9") << u"संस्कृत"_s;
+        QTest::newRow("Bangla") << LegacyFont::Bengali << fromCodes("63 61 C8 AC C1") << u"বাংলা"_s;
+        QTest::newRow("Gujarati") << LegacyFont::Gujarati << fromCodes("4E C9 D6 57 F0 AD C9 6C C9 ED D2") << u"ગુજરાતી"_s;
+        QTest::newRow("Punjabi") << LegacyFont::Gurumukhi << fromCodes("61 7C 4F 73 64 76") << u"ਪੰਜਾਬੀ"_s;
         // Shaping that the samples show.
         QTest::newRow("reph moves before its cluster")
-            << LegacyFont::Devanagari << codes("B6 B1 C9 EA") << u"र्श्ली"_s;
-        QTest::newRow("ra below a consonant") << LegacyFont::Bengali << codes("AE CD") << u"শ্র"_s;
-        QTest::newRow("va below a consonant") << LegacyFont::Gurumukhi << codes("B0 5D AF") << u"ਦ੍ਵ"_s;
+            << LegacyFont::Devanagari << fromCodes("B6 B1 C9 EA") << u"र्श्ली"_s;
+        QTest::newRow("ra below a consonant") << LegacyFont::Bengali << fromCodes("AE CD") << u"শ্র"_s;
+        QTest::newRow("va below a consonant") << LegacyFont::Gurumukhi << fromCodes("B0 5D AF") << u"ਦ੍ਵ"_s;
         QTest::newRow("e-sign and aa-sign around a consonant make o")
-            << LegacyFont::Bengali << codes("62 6A 70 61 70 64 79") << u"মনোনীত"_s;
+            << LegacyFont::Bengali << fromCodes("62 6A 70 61 70 64 79") << u"মনোনীত"_s;
         QTest::newRow("vowel letters built from a bearer and a sign")
-            << LegacyFont::Gurumukhi << codes("75 42 20 43 79 20 41 AC") << u"ਇ ਊ ਔ"_s;
+            << LegacyFont::Gurumukhi << fromCodes("75 42 20 43 79 20 41 AC") << u"ਇ ਊ ਔ"_s;
         QTest::newRow("ii drawn as i with the reph's hook")
-            << LegacyFont::Devanagari << codes("3C 20 3C C7") << u"इ ई"_s;
+            << LegacyFont::Devanagari << fromCodes("3C 20 3C C7") << u"इ ई"_s;
         QTest::newRow("an open half form keeps its virama")
-            << LegacyFont::Gujarati << codes("2B C9 48 ED 21") << u"આક્"_s;
+            << LegacyFont::Gujarati << fromCodes("2B C9 48 ED 21") << u"આક્"_s;
         QTest::newRow("blanks and line breaks stay")
-            << LegacyFont::Devanagari << codes("20 2B 0D 2B 20 20") << u" अ\rअ  "_s;
+            << LegacyFont::Devanagari << fromCodes("20 2B 0D 2B 20 20") << u" अ\rअ  "_s;
     }
 
     void shouldReadRealWords()
@@ -137,68 +57,8 @@ private Q_SLOTS:
 
     void shouldMarkCodesTheFontDoesNotHave()
     {
-        const QString text = GlyphDecoding::toUnicode(LegacyFont::Gurumukhi, codes("41 FE 41"));
+        const QString text = GlyphDecoding::toUnicode(LegacyFont::Gurumukhi, fromCodes("41 FE 41"));
         QCOMPARE(text, u"ਅ\uFFFDਅ"_s);
-    }
-
-    void shouldDecodeEveryScriptCaptionOfTheProgram_data()
-    {
-        QTest::addColumn<LegacyFont>("font");
-        QTest::addColumn<QString>("glyphCodes");
-        QTest::addColumn<QString>("unicode");
-        QTest::addColumn<QString>("misspelt");
-        QTest::addColumn<QString>("correct");
-        int respelt = 0;
-        const auto addRow = [&](const QString &tag, LegacyFont font, const ScriptText &text) {
-            const auto respelling = std::ranges::find_if(respellings, [&](const Respelling &r) { return tag == QLatin1String(r.caption); });
-            const bool isRespelt = respelling != std::end(respellings);
-            respelt += isRespelt;
-            QTest::newRow(qPrintable(tag)) << font << text.glyphs << text.unicode
-                                           << (isRespelt ? respelling->misspelt : QString())
-                                           << (isRespelt ? respelling->correct : QString());
-        };
-        for (const Design::Control &control : introPixDesign().controls) {
-            if (const auto font = control.font ? legacyFontWithFace(control.font->face) : std::nullopt)
-                addRow(u"launcher "_s + control.name, *font, decodedScriptText(*font, control.caption));
-        }
-        for (const Catalogue::LanguageEntry &entry : Catalogue::languages()) {
-            const auto font = legacyFontWithFace(entry.fontFace);
-            if (!font)
-                continue;
-            for (std::size_t i = 0; i < entry.subjectCaptions.size(); ++i)
-                addRow(u"%1 subject %2"_s.arg(entry.language).arg(i + 1), *font, entry.subjectCaptions[i]);
-            addRow(entry.language + u" heading"_s, *font, entry.heading);
-        }
-        for (const SampleRow &row : sampleRows()) {
-            for (const LegacyFont font : AllLegacyFonts) {
-                const ScriptText &sample = row.byScript[std::size_t(font)];
-                if (sample.glyphs != sample.unicode)
-                    addRow(u"%1 sample, subject %2, Label%3"_s.arg(legacyFace(font)).arg(row.subject).arg(row.label), font, sample);
-            }
-        }
-        QCOMPARE(respelt, int(std::size(respellings)));
-    }
-
-    // Each carries the Unicode that the decoding reads from its codes, but
-    // for the respelt word of the few misspelt ones, and that Unicode is
-    // well-formed text of the script.
-    void shouldDecodeEveryScriptCaptionOfTheProgram()
-    {
-        QFETCH(LegacyFont, font);
-        QFETCH(QString, glyphCodes);
-        QFETCH(QString, unicode);
-        QFETCH(QString, misspelt);
-        QFETCH(QString, correct);
-        QString decoded = GlyphDecoding::toUnicode(font, glyphCodes).trimmed();
-        if (!misspelt.isEmpty()) {
-            QVERIFY2(decoded.contains(misspelt), qPrintable(decoded));
-            QVERIFY(!unicode.contains(misspelt));
-            decoded.replace(misspelt, correct);
-        }
-        QCOMPARE(unicode, decoded);
-        QVERIFY(!unicode.isEmpty());
-        const QString fault = malformation(font, unicode);
-        QVERIFY2(fault.isEmpty(), qPrintable(unicode + u": "_s + fault));
     }
 };
 

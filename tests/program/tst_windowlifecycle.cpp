@@ -1,8 +1,9 @@
-#include "LauncherFixture.h"
 #include "forms/FormButton.h"
 #include "forms/FormControls.h"
 #include "launcher/IntroPix.h"
+#include "support/Controls.h"
 #include "support/FakePlatform.h"
+#include "support/LauncherFixture.h"
 
 #include <QApplication>
 #include <QTest>
@@ -74,7 +75,7 @@ private:
 
     void cycle(IntroPix &launcher, int times)
     {
-        const FormControls &controls = launcher.controls();
+        const FormControls &controls = controlsOf(launcher);
         for (int i = 0; i < times; ++i) {
             // English and Devanagari, then "&Show".
             QTest::mouseClick(controls.control(u"Command3D1"_s), Qt::LeftButton);
@@ -93,7 +94,7 @@ private Q_SLOTS:
         LauncherFixture fixture;
         QVERIFY(fixture.started);
         IntroPix &launcher = fixture.launcher;
-        QTest::mouseClick(launcher.controls().control(u"Command3D9"_s), Qt::LeftButton);
+        QTest::mouseClick(controlsOf(launcher).control(u"Command3D9"_s), Qt::LeftButton);
 
         // Warm up: fonts, styles and pixmap caches fill on the first openings
         // (about 100 KiB, once).

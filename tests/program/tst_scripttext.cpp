@@ -1,11 +1,14 @@
-#include "IntroFixture.h"
+#include "forms/Fonts.h"
 #include "forms/FormButton.h"
 #include "forms/FormControls.h"
 #include "forms/FormLabel.h"
-#include "forms/Fonts.h"
+#include "launcher/IntroPix.h"
 #include "platform/QtPlatform.h"
+#include "support/Constants.h"
+#include "support/Controls.h"
+#include "support/FakePlatform.h"
+#include "support/IntroFixture.h"
 
-#include <QAccessible>
 #include <QFontInfo>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -14,6 +17,8 @@
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
+using Designed::Languages;
+using Designed::Scripts;
 
 namespace {
 
@@ -78,14 +83,6 @@ QString buttonFault(const FormButton &button)
     return {};
 }
 
-QString spokenName(QWidget *widget)
-{
-    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
-    return accessible ? accessible->text(QAccessible::Name) : QString();
-}
-
-const QStringList Languages{u"English"_s, u"Hindi"_s, u"Bengali"_s};
-const QStringList Scripts{u"Devanagari"_s, u"Bengali"_s, u"Gujarati"_s, u"Gurumukhi"_s};
 const QStringList LauncherScriptButtons{u"Command3D2"_s, u"Command3D3"_s, u"Command3D4"_s, u"Command3D14"_s,
                                         u"Command3D5"_s, u"Command3D6"_s, u"Command3D7"_s};
 
@@ -130,7 +127,7 @@ private Q_SLOTS:
         QFETCH(int, subject);
         IntroFixture intro(language, script, unicodeFonts());
         intro.clickSubject(subject);
-        const FormControls &controls = intro.window().controls();
+        const FormControls &controls = controlsOf(intro.window());
 
         QList<std::pair<const FormLabel *, Footprint>> written;
         for (int number = 8; number <= 21; ++number) {
@@ -164,7 +161,7 @@ private Q_SLOTS:
         IntroFixture intro(language, script, unicodeFonts());
         intro.clickSubject(subject);
         for (int number = 8; number <= 21; ++number) {
-            FormLabel *label = intro.window().controls().label(u"Label"_s + QString::number(number));
+            FormLabel *label = controlsOf(intro.window()).label(u"Label"_s + QString::number(number));
             const QString caption = label->caption();
             const auto latin1Letter = [](QChar c) { return c.unicode() >= 0xA0 && c.unicode() <= 0xFF; };
             QVERIFY2(std::none_of(caption.cbegin(), caption.cend(), latin1Letter), qPrintable(label->objectName()));
@@ -184,7 +181,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, language);
         IntroFixture intro(language, u"Devanagari"_s, unicodeFonts());
-        const FormControls &controls = intro.window().controls();
+        const FormControls &controls = controlsOf(intro.window());
         for (int number = 4; number <= 10; ++number) {
             FormButton *button = controls.button(u"Command3D"_s + QString::number(number));
             QVERIFY2(hasIndicLetters(button->text()), qPrintable(button->objectName()));
@@ -205,7 +202,7 @@ private Q_SLOTS:
         FakePlatform platform(unicodeFonts());
         IntroPix launcher(platform);
         for (const QString &name : LauncherScriptButtons) {
-            FormButton &button = *launcher.controls().button(name);
+            FormButton &button = *controlsOf(launcher).button(name);
             QVERIFY2(hasIndicLetters(button.text()), qPrintable(name));
             QVERIFY2(buttonFault(button).isEmpty(), qPrintable(name + u": "_s + buttonFault(button)));
             // A real font of a script, not a substitute for the legacy one.
@@ -216,22 +213,22 @@ private Q_SLOTS:
             // Named by what it says, with the language in English.
             QVERIFY2(spokenName(&button).startsWith(button.text() + u" ("_s), qPrintable(spokenName(&button)));
         }
-        QCOMPARE(spokenName(launcher.controls().button(u"Command3D3"_s)), u"नेपाली (Nepali)"_s);
+        QCOMPARE(spokenName(controlsOf(launcher).button(u"Command3D3"_s)), u"नेपाली (Nepali)"_s);
     }
 
-    // Where the legacy fonts are installed, nothing changes: glyph codes in
-    // the legacy face, spoken as their Unicode text.
+    // Where the legacy fonts are installed, captions and samples keep their
+    // glyph codes in the legacy face, spoken as their Unicode text; the
+    // explanations, which have no glyph codes, stay Unicode.
     void shouldKeepGlyphCodesWhereTheLegacyFontsAreInstalled()
     {
         IntroFixture intro(u"Hindi"_s, u"Bengali"_s);
         intro.clickSubject(4);
-        const FormLabel &text = *intro.window().controls().label(u"Label8"_s);
-        const FormLabel &sample = *intro.window().controls().label(u"Label10"_s);
-        QVERIFY(!hasIndicLetters(text.caption()));
-        QCOMPARE(text.font().family(), u"KDEV01__"_s);
+        const FormLabel &text = *controlsOf(intro.window()).label(u"Label8"_s);
+        const FormLabel &sample = *controlsOf(intro.window()).label(u"Label10"_s);
+        QVERIFY(hasIndicLetters(text.caption()));
         QCOMPARE(sample.font().family(), u"KBENGAL3"_s);
         QVERIFY(!hasIndicLetters(sample.caption()));
-        QCOMPARE(spokenName(intro.window().controls().label(u"Label10"_s)), u"র্শ্লি"_s);
+        QCOMPARE(spokenName(controlsOf(intro.window()).label(u"Label10"_s)), u"র্শ্লী"_s);
     }
 };
 

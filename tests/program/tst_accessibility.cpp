@@ -1,9 +1,14 @@
-#include "IntroFixture.h"
 #include "forms/FormButton.h"
 #include "forms/FormControls.h"
 #include "forms/FormLabel.h"
+#include "launcher/IntroPix.h"
+#include "platform/QtPlatform.h"
+#include "support/Constants.h"
+#include "support/Controls.h"
+#include "support/FakePlatform.h"
+#include "support/IntroFixture.h"
+#include "support/ScriptBlocks.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QTest>
 
@@ -11,27 +16,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString spokenName(QWidget *widget)
-{
-    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
-    return accessible ? accessible->text(QAccessible::Name) : QString();
-}
-
 // A caption in a legacy script font: its characters are glyph codes, which
 // only that font can show and no screen reader can speak.
 bool inScriptFont(const QWidget *widget)
 {
-    static const QStringList scriptFonts{u"KDEV01__"_s, u"KBENGAL3"_s, u"KGUJ01__"_s, u"KGUR01__"_s};
-    return scriptFonts.contains(widget->font().family());
-}
-
-QString captionOf(const QWidget *widget)
-{
-    if (auto *label = qobject_cast<const FormLabel *>(widget))
-        return label->caption();
-    if (auto *button = qobject_cast<const FormButton *>(widget))
-        return button->text();
-    return {};
+    return Designed::LegacyFaces.values().contains(widget->font().family());
 }
 
 // Every shown control with a glyph-code caption has a name a screen reader
@@ -48,22 +37,6 @@ void verifyEverySpeakable(const FormControls &controls, const QString &where)
     }
 }
 
-struct Block {
-    char16_t first;
-    char16_t last;
-};
-
-Block unicodeBlock(const QString &script)
-{
-    if (script == u"Devanagari"_s)
-        return {0x0900, 0x097F};
-    if (script == u"Bengali"_s)
-        return {0x0980, 0x09FF};
-    if (script == u"Gujarati"_s)
-        return {0x0A80, 0x0AFF};
-    return {0x0A00, 0x0A7F}; // Gurmukhi
-}
-
 } // namespace
 
 // What a screen reader can say about the windows whose captions are glyph codes.
@@ -76,25 +49,25 @@ private Q_SLOTS:
     {
         FakePlatform platform;
         IntroPix launcher(platform);
-        for (QWidget *control : launcher.controls().all())
+        for (QWidget *control : controlsOf(launcher).all())
             control->show();
-        verifyEverySpeakable(launcher.controls(), u"launcher"_s);
+        verifyEverySpeakable(controlsOf(launcher), u"launcher"_s);
         // Named by what they say, in the script and in English.
-        QCOMPARE(spokenName(launcher.controls().control(u"Command3D5"_s)), u"বাংলা (Bengali)"_s);
-        QCOMPARE(spokenName(launcher.controls().control(u"Command3D7"_s)), u"ਪੰਜਾਬੀ (Punjabi)"_s);
-        QVERIFY(launcher.controls().control(u"Command3D6"_s)->accessibleDescription().contains(u"Gujarati"_s));
+        QCOMPARE(spokenName(controlsOf(launcher).control(u"Command3D5"_s)), u"বাংলা (Bengali)"_s);
+        QCOMPARE(spokenName(controlsOf(launcher).control(u"Command3D7"_s)), u"ਪੰਜਾਬੀ (Punjabi)"_s);
+        QVERIFY(controlsOf(launcher).control(u"Command3D6"_s)->accessibleDescription().contains(u"Gujarati"_s));
         // Latin captions speak for themselves, without the access-key mark.
-        QCOMPARE(spokenName(launcher.controls().control(u"Command3D13"_s, 0)), u"Close"_s);
-        launcher.controls().label(u"Label9"_s)->setCaption(u"English"_s);
-        QCOMPARE(spokenName(launcher.controls().control(u"Label9"_s)), u"English"_s);
+        QCOMPARE(spokenName(controlsOf(launcher).control(u"Command3D13"_s, 0)), u"Close"_s);
+        controlsOf(launcher).label(u"Label9"_s)->setCaption(u"English"_s);
+        QCOMPARE(spokenName(controlsOf(launcher).control(u"Label9"_s)), u"English"_s);
     }
 
     void shouldSpeakEveryPage_data()
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("script");
-        for (const QString &language : {u"English"_s, u"Hindi"_s, u"Bengali"_s})
-            for (const QString &script : {u"Devanagari"_s, u"Bengali"_s, u"Gujarati"_s, u"Gurumukhi"_s})
+        for (const QString &language : Designed::Languages)
+            for (const QString &script : Designed::Scripts)
                 QTest::addRow("%s about %s", qPrintable(language), qPrintable(script)) << language << script;
     }
 
@@ -103,26 +76,32 @@ private Q_SLOTS:
         QFETCH(QString, language);
         QFETCH(QString, script);
         IntroFixture intro(language, script);
-        const FormControls &controls = intro.window().controls();
-        static const QStringList subjects{u"Basic idea"_s, u"Alphabet"_s, u"Keying"_s, u"Syllables"_s,
-                                          u"Vowels"_s,     u"Consonants"_s, u"More info"_s};
+        const FormControls &controls = controlsOf(intro.window());
+        // The subject buttons and their heading say in glyph codes what they
+        // show in Unicode; the English ones, in capitals, say their names.
+        static const QStringList subjects{u"Basic idea"_s, u"Alphabet"_s, u"Keying"_s,    u"Syllables"_s,
+                                          u"Vowels"_s,     u"Consonants"_s, u"More info"_s, u"Pick a subject"_s};
+        const IntroFixture unicode(language, script, QtPlatform(ScriptTextOption::Unicode).scriptFonts());
+        QStringList names = pageLabelNames({24});
         for (int subject = 1; subject <= 7; ++subject)
-            QCOMPARE(spokenName(controls.control(u"Command3D"_s + QString::number(subject + 3))), subjects[subject - 1]);
-        QCOMPARE(spokenName(controls.control(u"Label24"_s)), u"Pick a subject"_s);
+            names.insert(subject - 1, u"Command3D"_s + QString::number(subject + 3));
+        for (qsizetype i = 0; i < names.size(); ++i) {
+            const QString shown = captionOf(controlsOf(unicode.window()).control(names[i]));
+            QCOMPARE(spokenName(controls.control(names[i])), language == u"English"_s ? subjects[i] : shown);
+        }
 
-        const Block block = unicodeBlock(script);
+        const LegacyFont font = *legacyFontWithFace(Designed::LegacyFaces.value(script));
         for (int subject = 1; subject <= 7; ++subject) {
             intro.clickSubject(subject);
             verifyEverySpeakable(controls, u"subject "_s + QString::number(subject));
-            for (const QString &name : {u"Label10"_s, u"Label12"_s, u"Label14"_s, u"Label17"_s, u"Label19"_s,
-                                        u"Label21"_s}) {
+            for (const QString &name : pageLabelNames(Designed::SampleLabels)) {
                 const FormLabel *sample = controls.label(name);
                 if (sample->caption().trimmed().isEmpty())
                     continue;
                 // Samples are spoken as real letters of the script.
                 const QString spoken = spokenName(controls.control(name));
                 const bool inBlock = std::any_of(spoken.cbegin(), spoken.cend(), [&](QChar c) {
-                    return c.unicode() >= block.first && c.unicode() <= block.last;
+                    return inScriptBlock(font, c.unicode());
                 });
                 QVERIFY2(inBlock, qPrintable(name + u" on subject "_s + QString::number(subject) + u": "_s + spoken));
             }
@@ -154,19 +133,31 @@ private Q_SLOTS:
         QFETCH(QString, spoken);
         IntroFixture intro(u"English"_s, script);
         intro.clickSubject(subject);
-        QCOMPARE(spokenName(intro.window().controls().control(label)), spoken);
+        QCOMPARE(spokenName(controlsOf(intro.window()).control(label)), spoken);
     }
 
-    void shouldSpeakHindiAndBengaliExplanationsInEnglish()
+    // The explanations are Unicode, also beside the legacy fonts: spoken as
+    // shown, in their own language.
+    void shouldSpeakHindiAndBengaliExplanationsInTheirScript_data()
     {
-        IntroFixture english(u"English"_s, u"Devanagari"_s);
-        IntroFixture hindi(u"Hindi"_s, u"Devanagari"_s);
-        english.clickSubject(4);
-        hindi.clickSubject(4);
-        for (const QString &name : {u"Label8"_s, u"Label13"_s, u"Label15"_s})
-            QCOMPARE(spokenName(hindi.window().controls().control(name)),
-                     spokenName(english.window().controls().control(name)));
-        QVERIFY(spokenName(hindi.window().controls().control(u"Label8"_s)).startsWith(u"Learn to think"_s));
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("opening");
+        QTest::newRow("Hindi") << u"Hindi"_s << u"केवल अलग-अलग वर्णों"_s;
+        QTest::newRow("Bengali") << u"Bengali"_s << u"শুধু আলাদা আলাদা বর্ণ"_s;
+    }
+
+    void shouldSpeakHindiAndBengaliExplanationsInTheirScript()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, opening);
+        IntroFixture intro(language, u"Devanagari"_s);
+        intro.clickSubject(4);
+        for (const QString &name : {u"Label8"_s, u"Label13"_s, u"Label15"_s}) {
+            const FormLabel *label = controlsOf(intro.window()).label(name);
+            QVERIFY(!label->caption().isEmpty());
+            QCOMPARE(spokenName(controlsOf(intro.window()).control(name)), QString(label->caption()).replace(u'\r', u'\n'));
+        }
+        QVERIFY(spokenName(controlsOf(intro.window()).control(u"Label8"_s)).startsWith(opening));
     }
 };
 

@@ -1,0 +1,67 @@
+#include "IntroFixture.h"
+
+#include "forms/FormButton.h"
+#include "forms/FormControls.h"
+#include "forms/FormLabel.h"
+#include "support/Controls.h"
+
+using namespace Qt::StringLiterals;
+
+IntroFixture::IntroFixture(const QString &language, const QString &script, const ScriptFonts &scriptFonts)
+    : platform(scriptFonts)
+    , host(language, script)
+    , introduction(std::make_unique<IntroEng>(platform, host, &opener))
+{
+    introduction->load();
+}
+
+QString IntroFixture::caption(int pageLabel) const
+{
+    return pageCaption(*introduction, pageLabel);
+}
+
+QStringList IntroFixture::page() const
+{
+    return pageOf(*introduction);
+}
+
+void IntroFixture::clickSubject(int subject) const
+{
+    ::clickSubject(*introduction, subject);
+}
+
+QString pageCaption(const IntroEng &window, int pageLabel)
+{
+    return controlsOf(window).label(u"Label"_s + QString::number(pageLabel))->caption();
+}
+
+QStringList pageOf(const IntroEng &window)
+{
+    QStringList captions;
+    for (int label = 8; label <= 21; ++label)
+        captions.append(pageCaption(window, label));
+    return captions;
+}
+
+void clickSubject(const IntroEng &window, int subject)
+{
+    controlsOf(window).button(u"Command3D"_s + QString::number(subject + 3))->click();
+}
+
+void IntroEngTestAccess::showSubject(IntroEng &window, int subject)
+{
+    window.showSubject(subject);
+}
+
+void IntroEngTestAccess::ShowSubjectPage(IntroEng &window)
+{
+    window.ShowSubjectPage();
+}
+
+QStringList pageLabelNames(const QList<int> &numbers)
+{
+    QStringList names;
+    for (const int number : numbers)
+        names.append(u"Label"_s + QString::number(number));
+    return names;
+}
