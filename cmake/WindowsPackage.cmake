@@ -101,11 +101,39 @@ set(CPACK_NSIS_URL_INFO_ABOUT "https://${KINTROA_WEB}/")
 set(CPACK_NSIS_CONTACT "${KINTROA_EMAIL}")
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
+
 # A 64-bit installer for a 64-bit program: NSIS's amd64-unicode stubs. The
-# uninstaller removes the maker's registry key too once the program's own
-# key within it is gone (CPack's uninstaller leaves it, empty).
-set(CPACK_NSIS_DEFINES "Target amd64-unicode
-Function un.onUninstSuccess
+# target must be set before the script's first string: makensis fixes what
+# $PROGRAMFILES64 reads then, and for an x86 target that is the other
+# registry view than the installer's own. Set after CPack's InstallDir line,
+# the 64-bit installer read the 32-bit view, "Program Files (x86)", wherever
+# that view is filled in (every 64-bit Windows; Wine with 32-bit support).
+# So CPack is given its own NSIS template with the target on its first line.
+set(kintroa_nsis_templates ${PROJECT_BINARY_DIR}/dist/windows/nsis)
+set(kintroa_nsis_template "${CMAKE_ROOT}/Modules/Internal/CPack/NSIS.template.in")
+file(READ "${kintroa_nsis_template}" kintroa_bom LIMIT 3 HEX)
+if(kintroa_bom STREQUAL "efbbbf")
+    # The target goes after the byte-order mark that makes it UTF-8.
+    file(READ "${kintroa_nsis_template}" kintroa_bom LIMIT 3)
+    string(SUBSTRING "${kintroa_bom}" 0 3 kintroa_bom)
+    file(READ "${kintroa_nsis_template}" kintroa_nsis_body OFFSET 3)
+else()
+    set(kintroa_bom "")
+    file(READ "${kintroa_nsis_template}" kintroa_nsis_body)
+endif()
+file(WRITE ${kintroa_nsis_templates}/NSIS.template.in "${kintroa_bom}Target amd64-unicode\n${kintroa_nsis_body}")
+set(CPACK_MODULE_PATH ${kintroa_nsis_templates})
+
+# Its registry entries go to the 64-bit view, the installed-programs entry
+# with the install folder. The uninstaller removes the maker's registry key
+# too once the program's own key within it is gone (CPack's uninstaller
+# leaves it, empty).
+set(kintroa_uninstall_key "Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall\\\\${KINTROA_TITLE}")
+set(CPACK_NSIS_EXTRA_PREINSTALL_COMMANDS "SetRegView 64")
+set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS "WriteRegStr SHCTX '${kintroa_uninstall_key}' 'InstallLocation' '$INSTDIR'")
+set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "SetRegView 64")
+set(CPACK_NSIS_DEFINES "Function un.onUninstSuccess
+  SetRegView 64
   DeleteRegKey /ifempty SHCTX 'Software\\\\${KINTROA_COMPANY}'
 FunctionEnd")
 set(CPACK_PACKAGE_VERSION_MAJOR ${PROJECT_VERSION_MAJOR})

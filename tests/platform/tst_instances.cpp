@@ -41,8 +41,13 @@ private:
         auto process = std::make_unique<QProcess>();
         process->setProcessEnvironment(env);
         process->start(QStringLiteral(INSTANCE_PROBE), {mode});
-        if (!process->waitForStarted(10000) || !process->waitForReadyRead(10000))
+        if (!process->waitForStarted(10000) || !process->waitForReadyRead(10000)) {
+            // Say why, or a rare failure under Wine stays a bare "returned FALSE".
+            qWarning("the probe gave no answer: %s, state %d, exit code %d, errors: %s",
+                     qPrintable(process->errorString()), int(process->state()), process->exitCode(),
+                     process->readAllStandardError().constData());
             return nullptr;
+        }
         *answer = QString::fromLatin1(process->readLine()).trimmed();
         running_.push_back(std::move(process));
         return running_.back().get();
