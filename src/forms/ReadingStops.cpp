@@ -30,11 +30,12 @@ void ReadingStops::clear()
     after_ = nullptr;
 }
 
-FormLabel *ReadingStops::first() const
+bool ReadingStops::focusFirst() const
 {
-    if (!QAccessible::isActive() || labels_.isEmpty())
-        return nullptr;
-    return labels_.constFirst();
+    if (!QAccessible::isActive() || labels_.isEmpty() || !labels_.constFirst())
+        return false;
+    labels_.constFirst()->setFocus(Qt::OtherFocusReason);
+    return true;
 }
 
 void ReadingStops::accessibilityActiveChanged(bool)

@@ -25,9 +25,9 @@ public:
     // No stops any more.
     void clear();
 
-    // Where a screen reader user begins: the first stop, while assistive
-    // technology is active; otherwise none.
-    FormLabel *first() const;
+    // Takes the focus to the first stop, where a screen reader user begins,
+    // while assistive technology is active; false where there is none.
+    bool focusFirst() const;
 
 private:
     void accessibilityActiveChanged(bool active) override;

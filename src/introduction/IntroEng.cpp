@@ -224,8 +224,7 @@ void IntroEng::offerPageReading()
         labels.append(&label);
     }
     readingStops_.place(*subjectButtons_[std::size_t(SubjectNumber_ - 1)], labels);
-    if (FormLabel *first = readingStops_.first())
-        first->setFocus(Qt::OtherFocusReason);
+    readingStops_.focusFirst();
 }
 
 void IntroEng::restartIntroduction()

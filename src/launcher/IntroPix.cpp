@@ -221,8 +221,7 @@ void IntroPix::ShowChosenScript()
     scriptBox_.setCaption(ScriptName_);
     for (FormLabel *header : {&devanagariHeader_, &bengaliHeader_, &gujaratiHeader_, &gurumukhiHeader_})
         header->hide();
-    for (FormButton *button : {&hindiButton_, &nepaliButton_, &marathiButton_, &bengaliButton_, &gujaratiButton_,
-                               &punjabiButton_, &sanskritButton_})
+    for (FormButton *button : scriptButtons())
         button->hide();
 }
 
@@ -260,9 +259,7 @@ void IntroPix::guideToStage()
         if (before == prompt)
             before = prompt->previousInFocusChain();
         promptStop_.place(*before, {prompt});
-        if (FormLabel *stop = promptStop_.first())
-            stop->setFocus(Qt::OtherFocusReason);
-        else
+        if (!promptStop_.focusFirst())
             first->setFocus(Qt::OtherFocusReason);
         return;
     }
@@ -286,16 +283,22 @@ FormLabel *IntroPix::shownPrompt() const
 // The first choice button in sight, in the design's Tab order.
 FormButton *IntroPix::firstOfferedChoice()
 {
-    const std::array<const FormButton *, 8> choices{&englishButton_, &hindiButton_,    &nepaliButton_,
-                                                    &marathiButton_, &sanskritButton_, &bengaliButton_,
-                                                    &gujaratiButton_, &punjabiButton_};
+    const std::array<FormButton *, 7> scripts = scriptButtons();
     for (QWidget *widget = nextInFocusChain(); widget != this; widget = widget->nextInFocusChain()) {
         if (widget->isHidden())
             continue;
-        if (auto *button = qobject_cast<FormButton *>(widget); button && std::ranges::find(choices, button) != choices.end())
-            return button;
+        if (widget == &englishButton_ || std::ranges::find(scripts, widget) != scripts.end())
+            return static_cast<FormButton *>(widget);
     }
     return nullptr;
+}
+
+// The buttons under the script headers: in the language stage they choose
+// the information language, in the script stage the script.
+std::array<FormButton *, 7> IntroPix::scriptButtons() const
+{
+    return {&hindiButton_,   &nepaliButton_,   &marathiButton_, &sanskritButton_,
+            &bengaliButton_, &gujaratiButton_, &punjabiButton_};
 }
 
 // "Introduction in English about the script for Devanagari": the summary box

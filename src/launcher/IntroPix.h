@@ -93,6 +93,7 @@ private:
     void guideToStage();
     FormLabel *shownPrompt() const;
     FormButton *firstOfferedChoice();
+    std::array<FormButton *, 7> scriptButtons() const;
     QString spokenSummary() const;
 
     void chooseLanguage(const QString &language);

@@ -122,11 +122,7 @@ class PageReadingTest final : public QObject
 private Q_SLOTS:
     void shouldReadEachPageInReadingOrder_data()
     {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("script");
-        for (const QString &language : Designed::Languages)
-            for (const QString &script : Designed::Scripts)
-                QTest::addRow("%s about %s", qPrintable(language), qPrintable(script)) << language << script;
+        addLanguageAndScriptRows();
     }
 
     // Every text of the page is heard once, in the order it is read, each

@@ -64,11 +64,7 @@ private Q_SLOTS:
 
     void shouldSpeakEveryPage_data()
     {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("script");
-        for (const QString &language : Designed::Languages)
-            for (const QString &script : Designed::Scripts)
-                QTest::addRow("%s about %s", qPrintable(language), qPrintable(script)) << language << script;
+        addLanguageAndScriptRows();
     }
 
     void shouldSpeakEveryPage()

@@ -3,7 +3,10 @@
 #include "forms/FormButton.h"
 #include "forms/FormControls.h"
 #include "forms/FormLabel.h"
+#include "support/Constants.h"
 #include "support/Controls.h"
+
+#include <QTest>
 
 using namespace Qt::StringLiterals;
 
@@ -64,4 +67,13 @@ QStringList pageLabelNames(const QList<int> &numbers)
     for (const int number : numbers)
         names.append(u"Label"_s + QString::number(number));
     return names;
+}
+
+void addLanguageAndScriptRows()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("script");
+    for (const QString &language : Designed::Languages)
+        for (const QString &script : Designed::Scripts)
+            QTest::addRow("%s about %s", qPrintable(language), qPrintable(script)) << language << script;
 }

@@ -40,6 +40,9 @@ QStringList pageOf(const IntroEng &window);
 void clickSubject(const IntroEng &window, int subject);
 // The names of page labels: 8 -> "Label8".
 QStringList pageLabelNames(const QList<int> &numbers);
+// For a data function: the columns "language" and "script", and a row for
+// every information language with every script, "Hindi about Bengali".
+void addLanguageAndScriptRows();
 
 // What the suites do to an introduction window that no user can (a friend of
 // IntroEng): draw the page of any subject number, also of those no button gives.
