@@ -2,15 +2,11 @@
 
 #include <QTest>
 
-LauncherFixture::LauncherFixture()
+LauncherFixture::LauncherFixture(const IntroA::Edition &edition)
+    : launcher(platform, edition)
 {
     if (!launcher.load())
         return;
     launcher.show();
     started = QTest::qWaitForWindowExposed(&launcher);
-}
-
-void IntroPixTestAccess::setEdition(IntroPix &launcher, const IntroA::Edition &edition)
-{
-    launcher.edition_ = edition;
 }

@@ -9,18 +9,10 @@
 class LauncherFixture
 {
 public:
-    LauncherFixture();
+    // Of the program's own edition, or of another packaging's.
+    explicit LauncherFixture(const IntroA::Edition &edition = IntroA::SetEdition());
 
     FakePlatform platform;
-    IntroPix launcher{platform};
+    IntroPix launcher;
     bool started = false;
-};
-
-// What the suites do to a launcher that no user can (a friend of IntroPix).
-class IntroPixTestAccess
-{
-public:
-    // The edition of another packaging of the program; SetCmdBtns then shows
-    // its scripts.
-    static void setEdition(IntroPix &launcher, const IntroA::Edition &edition);
 };
