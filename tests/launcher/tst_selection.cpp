@@ -1,4 +1,3 @@
-#include "edition/IntroA.h"
 #include "forms/FormButton.h"
 #include "forms/FormControls.h"
 #include "forms/FormLabel.h"
@@ -248,42 +247,6 @@ private Q_SLOTS:
         QVERIFY(aboutOpened);
         QCOMPARE(shownChoiceControls(launcher), before);
         QCOMPARE(caption(launcher, u"Label9"_s), u"Bengali"_s);
-    }
-
-    void shouldShowScriptButtonsByEdition_data()
-    {
-        QTest::addColumn<int>("flag"); // value written into every edition flag
-        QTest::addColumn<bool>("offered");
-        QTest::newRow("1: offered") << 1 << true;
-        QTest::newRow("2: not offered") << 2 << false;
-        QTest::newRow("-1: not offered") << -1 << false;
-        QTest::newRow("0: not offered") << 0 << false;
-    }
-
-    // The language stage of another packaging's edition.
-    void shouldShowScriptButtonsByEdition()
-    {
-        QFETCH(int, flag);
-        QFETCH(bool, offered);
-        IntroA::Edition edition = IntroA::SetEdition();
-        edition.hasBengali = edition.hasDevanagari = edition.hasGujarati = edition.hasGurumukhi = qint16(flag);
-        LauncherFixture fixture(edition);
-        QVERIFY(fixture.started);
-        IntroPix &launcher = fixture.launcher;
-        click(launcher, u"Command3D9"_s);
-        for (const QString &name : {u"Command3D2"_s, u"Command3D3"_s, u"Command3D4"_s, u"Command3D5"_s, u"Command3D6"_s,
-                                    u"Command3D7"_s, u"Command3D14"_s, u"Command3D9"_s})
-            QCOMPARE(!controlsOf(launcher).control(name)->isHidden(), offered);
-        QVERIFY(!controlsOf(launcher).control(u"Command3D1"_s)->isHidden());
-
-        // One script alone keeps "Start &Introduction".
-        edition.hasGujarati = 1;
-        LauncherFixture gujarati(edition);
-        QVERIFY(gujarati.started);
-        click(gujarati.launcher, u"Command3D9"_s);
-        QVERIFY(!controlsOf(gujarati.launcher).control(u"Command3D9"_s)->isHidden());
-        QVERIFY(!controlsOf(gujarati.launcher).control(u"Command3D6"_s)->isHidden());
-        QCOMPARE(!controlsOf(gujarati.launcher).control(u"Command3D5"_s)->isHidden(), offered);
     }
 };
 

@@ -2,8 +2,7 @@
 
 #include <QTest>
 
-LauncherFixture::LauncherFixture(const IntroA::Edition &edition)
-    : launcher(platform, edition)
+LauncherFixture::LauncherFixture()
 {
     if (!launcher.load())
         return;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "edition/IntroA.h"
 #include "launcher/IntroPix.h"
 #include "support/FakePlatform.h"
 
@@ -9,10 +8,9 @@
 class LauncherFixture
 {
 public:
-    // Of the program's own edition, or of another packaging's.
-    explicit LauncherFixture(const IntroA::Edition &edition = IntroA::SetEdition());
+    LauncherFixture();
 
     FakePlatform platform;
-    IntroPix launcher;
+    IntroPix launcher{platform};
     bool started = false;
 };
