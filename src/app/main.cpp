@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 #include "WindowSystemStart.h"
 #include "base/VersionRecord.h"
+#include "edition/IntroA.h"
 #include "forms/Fonts.h"
 #include "launcher/IntroPix.h"
 #include "platform/QtPlatform.h"
@@ -35,7 +36,7 @@ int main(int argc, char *argv[])
     Fonts::installSubstitutes();
 
     QtPlatform platform(commandLine.scriptText);
-    IntroPix launcher(platform);
+    IntroPix launcher(platform, IntroA::SetEdition());
     if (!launcher.load())
         return EXIT_SUCCESS;
     launcher.show();

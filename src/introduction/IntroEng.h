@@ -46,20 +46,10 @@ public:
 
     void load();
 
-    QString InfoLanguage() const { return InfoLanguage_; }
-    QString ScriptName() const { return ScriptName_; }
-
-    // 0 until a subject button sets it.
-    int SubjectNumber() const { return SubjectNumber_; }
-
 protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    // The suites draw the page of any subject number, also of those no
-    // button gives.
-    friend class IntroEngTestAccess;
-
     // Draws the page of SubjectNumber: the language's text page, then the
     // script's samples. An unknown language or script skips its half.
     void ShowSubjectPage();
@@ -92,7 +82,7 @@ private:
     std::array<FormLabel *, LastPageLabel - FirstPageLabel + 1> pageLabels_;
     std::vector<int> readingOrder_; // page label numbers in the design's tab order
     ReadingStops readingStops_;
-    int SubjectNumber_ = 0;
+    int SubjectNumber_ = 0; // until a subject button sets it
     QString InfoLanguage_;
     QString ScriptName_;
 };

@@ -4,7 +4,6 @@
 #include "about/AbKorInt.h"
 #include "base/VersionRecord.h"
 #include "edition/CentreWindow.h"
-#include "edition/IntroA.h"
 #include "forms/FormBuilder.h"
 #include "forms/FormButton.h"
 #include "forms/FormControls.h"
@@ -16,7 +15,6 @@
 
 #include <QCloseEvent>
 #include <QMouseEvent>
-#include <QScopedValueRollback>
 
 #include <algorithm>
 
@@ -31,37 +29,38 @@ constexpr float SecondFrameFrom = 2.0f;
 constexpr float SecondFrameUntil = 4.0f;
 constexpr float EndAfter = 10.0f;
 
-QString takeCaption(FormLabel &summary)
+// The choice's buttons and column headers by their design names, in the
+// order of LauncherChoice::Button and LauncherChoice::Column.
+constexpr std::array<QStringView, LauncherChoice::ButtonCount> ChoiceButtonNames{
+    u"Command3D1", u"Command3D2", u"Command3D3", u"Command3D4",
+    u"Command3D14", u"Command3D5", u"Command3D6", u"Command3D7"};
+constexpr std::array<QStringView, LauncherChoice::ColumnCount> HeaderNames{u"Label1", u"Label2", u"Label3", u"Label4",
+                                                                          u"Label5"};
+
+template<typename Control, std::size_t Count>
+std::array<Control *, Count> namedAll(const FormControls &controls, const std::array<QStringView, Count> &names)
 {
-    const QString caption = summary.caption();
-    summary.setCaption(QString());
-    return caption;
+    std::array<Control *, Count> found;
+    std::ranges::transform(names, found.begin(), [&controls](QStringView name) {
+        return &controls.named<Control>(name.toString());
+    });
+    return found;
 }
 
 } // namespace
 
-IntroPix::IntroPix(Platform &platform, QWidget *parent)
+IntroPix::IntroPix(Platform &platform, const IntroA::Edition &edition, QWidget *parent)
     : QWidget(parent)
     , platform_(platform)
     , controls_(FormBuilder::build(introPixDesign(), *this, platform.scriptFonts()))
-    , englishButton_(controls_->named<FormButton>(u"Command3D1"_s))
-    , hindiButton_(controls_->named<FormButton>(u"Command3D2"_s))
-    , nepaliButton_(controls_->named<FormButton>(u"Command3D3"_s))
-    , marathiButton_(controls_->named<FormButton>(u"Command3D4"_s))
-    , sanskritButton_(controls_->named<FormButton>(u"Command3D14"_s))
-    , bengaliButton_(controls_->named<FormButton>(u"Command3D5"_s))
-    , gujaratiButton_(controls_->named<FormButton>(u"Command3D6"_s))
-    , punjabiButton_(controls_->named<FormButton>(u"Command3D7"_s))
+    , choice_(edition)
+    , choiceButtons_(namedAll<FormButton>(*controls_, ChoiceButtonNames))
+    , headers_(namedAll<FormLabel>(*controls_, HeaderNames))
     , startButton_(controls_->named<FormButton>(u"Command3D9"_s))
     , reselectButton_(controls_->named<FormButton>(u"Command3D11"_s))
     , showButton_(controls_->named<FormButton>(u"Command3D12"_s))
     , closeButton_(controls_->named<FormButton>(u"Command3D13"_s, 0))
     , aboutButton_(controls_->named<FormButton>(u"Command3D13"_s, 1))
-    , englishHeader_(controls_->named<FormLabel>(u"Label1"_s))
-    , devanagariHeader_(controls_->named<FormLabel>(u"Label2"_s))
-    , bengaliHeader_(controls_->named<FormLabel>(u"Label3"_s))
-    , gujaratiHeader_(controls_->named<FormLabel>(u"Label4"_s))
-    , gurumukhiHeader_(controls_->named<FormLabel>(u"Label5"_s))
     , languagePrompt_(controls_->named<FormLabel>(u"Label6"_s))
     , scriptPrompt_(controls_->named<FormLabel>(u"Label7"_s))
     , summaryBox_(controls_->named<FormLabel>(u"Label8"_s))
@@ -71,13 +70,6 @@ IntroPix::IntroPix(Platform &platform, QWidget *parent)
     , firstFrame_(controls_->named<FormPicture>(u"Picture1"_s, 0))
     , secondFrame_(controls_->named<FormPicture>(u"Picture2"_s, 1))
     , startupTimer_(controls_->namedTimer(u"Timer1"_s))
-    , scriptColumns_{{
-          {&hindiButton_, &devanagariHeader_, u"Hindi"_s, u"Devanagari"_s},
-          {&nepaliButton_, nullptr, u"Hindi"_s, u"Devanagari"_s},
-          {&bengaliButton_, &bengaliHeader_, u"Bengali"_s, u"Bengali"_s},
-          {&gujaratiButton_, &gujaratiHeader_, u"Hindi"_s, u"Gujarati"_s},
-          {&punjabiButton_, &gurumukhiHeader_, u"Hindi"_s, u"Gurumukhi"_s},
-      }}
 {
     connectHandlers();
 }
@@ -86,28 +78,16 @@ IntroPix::~IntroPix() = default;
 
 void IntroPix::connectHandlers()
 {
-    connect(&englishButton_, &FormButton::clicked, this, &IntroPix::Command3D1Click);
-    connect(&marathiButton_, &FormButton::clicked, this, &IntroPix::Command3D4Click);
+    for (int i = 0; i < LauncherChoice::ButtonCount; ++i)
+        connect(choiceButtons_[std::size_t(i)], &FormButton::clicked, this,
+                [this, i] { choiceButtonClick(Button(i)); });
+    for (int i = 0; i < LauncherChoice::ColumnCount; ++i)
+        connect(headers_[std::size_t(i)], &FormLabel::clicked, this, [this, i] { headerClick(Column(i)); });
     connect(&startButton_, &FormButton::clicked, this, &IntroPix::Command3D9Click);
     connect(&reselectButton_, &FormButton::clicked, this, &IntroPix::Command3D11Click);
     connect(&showButton_, &FormButton::clicked, this, &IntroPix::Command3D12Click);
-    connect(&sanskritButton_, &FormButton::clicked, this, &IntroPix::Command3D14Click);
     connect(&closeButton_, &FormButton::clicked, this, [this] { Command3D13Click(0); });
     connect(&aboutButton_, &FormButton::clicked, this, [this] { Command3D13Click(1); });
-
-    // Column headers act like the first button of their column, in the
-    // language stage only.
-    const auto onHeaderClick = [this](FormLabel &header, const QString &language) {
-        connect(&header, &FormLabel::clicked, this, [this, language] { chooseLanguageByHeader(language); });
-    };
-    onHeaderClick(englishHeader_, u"English"_s);
-    for (const ScriptColumn &column : scriptColumns_) {
-        connect(column.button, &FormButton::clicked, this, [this, &column] {
-            chooseLanguageOrScript(column.language, column.script);
-        });
-        if (column.header)
-            onHeaderClick(*column.header, column.language);
-    }
 
     // The logo swap: the summary box brings back the first frame, the main
     // buttons and the edition line the second.
@@ -146,8 +126,7 @@ bool IntroPix::load()
     secondFrame_.hide();
     firstFrame_.show();
 
-    edition_ = IntroA::SetEdition();
-    editionLine_.setCaption(edition_.shownName());
+    editionLine_.setCaption(choice_.edition().shownName());
 
     startupTimer_.setEnabled(false);
     StartTime_ = platform_.secondsSinceMidnight();
@@ -168,219 +147,118 @@ void IntroPix::showSecondFrame()
     secondFrame_.show();
 }
 
-void IntroPix::ShowLanguageChoice()
+void IntroPix::apply(LauncherChoice::Change change)
 {
-    showSecondFrame();
-    startButton_.hide();
-    for (FormLabel *label : {&englishHeader_, &devanagariHeader_, &bengaliHeader_, &gujaratiHeader_,
-                             &gurumukhiHeader_, &languagePrompt_})
-        label->show();
-    // The script prompt lies in front of the language prompt: whenever the
-    // language stage opens, the language prompt must be the one seen.
-    scriptPrompt_.hide();
-    englishButton_.show();
-    reselectButton_.hide();
-    showButton_.show();
-    SetCmdBtns();
-    InfoLanguage_ = QString(u""_s);
-    ScriptName_ = QString(u""_s);
-    for (FormLabel *label : {&summaryBox_, &languageBox_, &scriptBox_})
-        label->show();
+    using Change = LauncherChoice::Change;
+    switch (change) {
+    case Change::Nothing:
+        return;
+    case Change::NewStage:
+        drawChoice(Focus::IntoStage);
+        return;
+    case Change::Restart:
+        showSecondFrame();
+        drawChoice(Focus::IntoStage);
+        return;
+    case Change::HandOver:
+        showSecondFrame();
+        drawChoice(Focus::Stays);
+        showIntroduction();
+        return;
+    }
 }
 
+// Whatever the stage shows is shown first and whatever it hides is hidden
+// last, with the focus moved in between: hiding the focused control would
+// pass the focus on through the controls beside it, each heard by a screen
+// reader.
+void IntroPix::drawChoice(Focus focus)
+{
+    toHide_.clear();
+    SetCmdBtns();
+    for (int i = 0; i < LauncherChoice::ColumnCount; ++i)
+        setShown(*headers_[std::size_t(i)], choice_.showsHeader(Column(i)));
+    setShown(languagePrompt_, choice_.prompt() == LauncherChoice::Prompt::Language);
+    setShown(scriptPrompt_, choice_.prompt() == LauncherChoice::Prompt::Script);
+    setShown(reselectButton_, choice_.offersReselect());
+    for (QWidget *control : std::initializer_list<QWidget *>{&showButton_, &summaryBox_, &languageBox_, &scriptBox_})
+        setShown(*control, choice_.showsSummary());
+    drawSummary();
+
+    if (focus == Focus::IntoStage)
+        leadIntoStage();
+    else if (std::ranges::find(toHide_, focusWidget()) != toHide_.end())
+        showButton_.setFocus(Qt::OtherFocusReason);
+    for (QWidget *control : std::exchange(toHide_, {}))
+        control->hide();
+}
+
+// The script buttons, and "Start Introduction", as the edition and the stage offer them.
 void IntroPix::SetCmdBtns()
 {
-    showOfferedScripts();
+    for (int i = 0; i < LauncherChoice::ButtonCount; ++i)
+        setShown(*choiceButtons_[std::size_t(i)], choice_.offers(Button(i)));
+    setShown(startButton_, choice_.offersStart());
 }
 
-void IntroPix::showOfferedScripts()
+void IntroPix::setShown(QWidget &control, bool shown)
 {
-    bengaliButton_.setVisible(edition_.offersBengali());
-    for (FormButton *button : {&hindiButton_, &nepaliButton_, &marathiButton_, &sanskritButton_})
-        button->setVisible(edition_.offersDevanagari());
-    gujaratiButton_.setVisible(edition_.offersGujarati());
-    punjabiButton_.setVisible(edition_.offersGurumukhi());
-    startButton_.setVisible(edition_.offersAnyScript());
+    if (shown)
+        control.show();
+    else
+        toHide_.push_back(&control);
 }
 
-void IntroPix::ShowScriptChoice()
+void IntroPix::drawSummary()
 {
-    englishButton_.hide();
-    englishHeader_.hide();
-    languagePrompt_.hide();
-    scriptPrompt_.show();
-    marathiButton_.show();
-    sanskritButton_.show();
-    languageBox_.setCaption(InfoLanguage_);
-    reselectButton_.show();
-}
-
-void IntroPix::ShowChosenScript()
-{
-    scriptPrompt_.hide();
-    scriptBox_.setCaption(ScriptName_);
-    for (FormLabel *header : {&devanagariHeader_, &bengaliHeader_, &gujaratiHeader_, &gurumukhiHeader_})
-        header->hide();
-    for (FormButton *button : scriptButtons())
-        button->hide();
-}
-
-// A stage change hides and shows buttons, and hiding the focused one would
-// pass the focus on through the buttons beside it, each spoken by a screen
-// reader. So the focus waits (focusNextPrevChild) until the stage stands and
-// then goes straight to where the stage begins.
-void IntroPix::changeStage(const std::function<void()> &change)
-{
-    {
-        const QScopedValueRollback holdFocus(changingStage_, true);
-        change();
-    }
-    guideToStage();
-}
-
-bool IntroPix::focusNextPrevChild(bool next)
-{
-    if (changingStage_)
-        return true;
-    return QWidget::focusNextPrevChild(next);
+    languageBox_.setCaption(choice_.languageCaption());
+    scriptBox_.setCaption(choice_.scriptCaption());
 }
 
 // The prompt in sight names the stage and comes just before the stage's
 // first button; once both choices are made and no prompt is shown, "Show" is
 // next, and tells what it will show.
-void IntroPix::guideToStage()
+void IntroPix::leadIntoStage()
 {
-    const bool chosen = !InfoLanguage_.isEmpty() && !ScriptName_.isEmpty();
-    showButton_.setAccessibleDescription(chosen ? spokenSummary() : QString());
-    FormLabel *prompt = shownPrompt();
-    FormButton *first = prompt ? firstOfferedChoice() : nullptr;
-    if (first) {
-        QWidget *before = first->previousInFocusChain();
-        if (before == prompt)
-            before = prompt->previousInFocusChain();
-        promptStop_.place(*before, {prompt});
-        if (!promptStop_.focusFirst())
-            first->setFocus(Qt::OtherFocusReason);
+    showButton_.setAccessibleDescription(choice_.summary());
+    const LauncherChoice::Prompt shown = choice_.prompt();
+    FormButton *first = shown == LauncherChoice::Prompt::None ? nullptr : firstOfferedButton();
+    if (!first) {
+        promptStop_.clear();
+        if (choice_.complete())
+            showButton_.setFocus(Qt::OtherFocusReason);
         return;
     }
-    promptStop_.clear();
-    if (chosen)
-        showButton_.setFocus(Qt::OtherFocusReason);
-    else if (QWidget *focused = focusWidget(); focused && focused->isHidden())
-        QWidget::focusNextPrevChild(true);
+    FormLabel &prompt = shown == LauncherChoice::Prompt::Script ? scriptPrompt_ : languagePrompt_;
+    QWidget *before = first->previousInFocusChain();
+    if (before == &prompt)
+        before = prompt.previousInFocusChain();
+    promptStop_.place(*before, {&prompt});
+    if (!promptStop_.focusFirst())
+        first->setFocus(Qt::OtherFocusReason);
 }
 
-FormLabel *IntroPix::shownPrompt() const
+// The first button that the stage offers, in the design's Tab order.
+FormButton *IntroPix::firstOfferedButton() const
 {
-    // The script prompt lies in front of the language prompt.
-    if (!scriptPrompt_.isHidden())
-        return &scriptPrompt_;
-    if (!languagePrompt_.isHidden())
-        return &languagePrompt_;
-    return nullptr;
-}
-
-// The first choice button in sight, in the design's Tab order.
-FormButton *IntroPix::firstOfferedChoice()
-{
-    const std::array<FormButton *, 7> scripts = scriptButtons();
     for (QWidget *widget = nextInFocusChain(); widget != this; widget = widget->nextInFocusChain()) {
-        if (widget->isHidden())
-            continue;
-        if (widget == &englishButton_ || std::ranges::find(scripts, widget) != scripts.end())
-            return static_cast<FormButton *>(widget);
+        const auto button = std::ranges::find(choiceButtons_, widget);
+        if (button != choiceButtons_.end() && choice_.offers(Button(button - choiceButtons_.begin())))
+            return *button;
     }
     return nullptr;
 }
 
-// The buttons under the script headers: in the language stage they choose
-// the information language, in the script stage the script.
-std::array<FormButton *, 7> IntroPix::scriptButtons() const
-{
-    return {&hindiButton_,   &nepaliButton_,   &marathiButton_, &sanskritButton_,
-            &bengaliButton_, &gujaratiButton_, &punjabiButton_};
-}
-
-// "Introduction in English about the script for Devanagari": the summary box
-// read with the names it shows.
-QString IntroPix::spokenSummary() const
-{
-    return summaryOpening() + u' ' + languageBox_.spokenText() + u' ' + summaryClosing() + u' '
-         + scriptBox_.spokenText();
-}
-
-void IntroPix::chooseLanguage(const QString &language)
-{
-    changeStage([&] {
-        InfoLanguage_ = language;
-        ShowScriptChoice();
-    });
-}
-
-void IntroPix::chooseScript(const QString &script)
-{
-    changeStage([&] {
-        ScriptName_ = script;
-        ShowChosenScript();
-    });
-}
-
-void IntroPix::chooseLanguageOrScript(const QString &language, const QString &script)
-{
-    if (InfoLanguage_.isEmpty())
-        chooseLanguage(language);
-    else
-        chooseScript(script);
-}
-
-void IntroPix::chooseLanguageByHeader(const QString &language)
-{
-    if (InfoLanguage_.isEmpty())
-        chooseLanguage(language);
-}
-
-// "Start Introduction": the language stage, with empty summary boxes.
-void IntroPix::startIntroduction()
-{
-    changeStage([this] {
-        languageBox_.setCaption(QString());
-        scriptBox_.setCaption(QString());
-        ShowLanguageChoice();
-    });
-}
-
-// "Reselect?": back to the language stage from wherever the choice stands.
-void IntroPix::startChoiceAgain()
-{
-    changeStage([this] {
-        ShowLanguageChoice();
-        // The edition's buttons are back; the Marathi button belongs to the
-        // script stage only.
-        marathiButton_.hide();
-        languageBox_.setCaption(QString());
-        scriptBox_.setCaption(QString());
-    });
-}
-
-// "Show": the introduction window, modal, for a complete choice only.
+// The introduction, modal, over the language stage that "Show" has drawn.
+// The stage's prompt is heard on the way back, not before the introduction.
 void IntroPix::showIntroduction()
 {
-    if (InfoLanguage_.isEmpty() || ScriptName_.isEmpty())
-        return;
-    {
-        const QScopedValueRollback holdFocus(changingStage_, true);
-        ShowLanguageChoice();
-    }
     IntroEng introduction(platform_, *this, this);
     introduction.load();
-    {
-        const QScopedValueRollback open(introductionOpen_, true);
-        introduction.exec();
-    }
-    // Back in the language stage; its prompt is heard on the way back, not
-    // before the introduction. Where the launcher lost its activation to the
-    // introduction, the focus is already there (changeEvent).
-    guideToStage();
+    introductionOpen_ = true;
+    introduction.exec();
+    introductionOpen_ = false;
+    leadIntoStage();
 }
 
 // Some window systems give the activation back to the launcher while the
@@ -392,12 +270,12 @@ void IntroPix::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && introductionOpen_ && !isActiveWindow())
-        guideToStage();
+        leadIntoStage();
 }
 
 void IntroPix::showAbout()
 {
-    AbKorInt about(platform_, edition_, this);
+    AbKorInt about(platform_, choice_.edition(), this);
     about.load();
     about.exec();
 }
@@ -409,34 +287,30 @@ void IntroPix::closeLauncher()
     close();
 }
 
-void IntroPix::Command3D1Click()
+void IntroPix::choiceButtonClick(Button button)
 {
-    chooseLanguage(u"English"_s);
+    apply(choice_.press(button));
 }
 
-void IntroPix::Command3D4Click()
+// The column headers act in the language stage only.
+void IntroPix::headerClick(Column column)
 {
-    chooseScript(u"Devanagari"_s);
-}
-
-void IntroPix::Command3D14Click()
-{
-    chooseScript(u"Devanagari"_s);
+    apply(choice_.pressHeader(column));
 }
 
 void IntroPix::Command3D9Click()
 {
-    startIntroduction();
+    apply(choice_.start());
 }
 
 void IntroPix::Command3D11Click()
 {
-    startChoiceAgain();
+    apply(choice_.reselect());
 }
 
 void IntroPix::Command3D12Click()
 {
-    showIntroduction();
+    apply(choice_.show());
 }
 
 void IntroPix::Command3D13Click(int index)
@@ -449,12 +323,16 @@ void IntroPix::Command3D13Click(int index)
 
 QString IntroPix::takeLanguageCaption()
 {
-    return takeCaption(languageBox_);
+    const QString caption = choice_.takeLanguageCaption();
+    drawSummary();
+    return caption;
 }
 
 QString IntroPix::takeScriptCaption()
 {
-    return takeCaption(scriptBox_);
+    const QString caption = choice_.takeScriptCaption();
+    drawSummary();
+    return caption;
 }
 
 // What "Restart Introduction" leaves behind: the second logo frame shown.

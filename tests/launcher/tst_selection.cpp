@@ -1,4 +1,3 @@
-#include "edition/IntroA.h"
 #include "forms/FormButton.h"
 #include "forms/FormControls.h"
 #include "forms/FormLabel.h"
@@ -69,8 +68,9 @@ const QStringList ReadyAfterScriptFirst = Ready
 
 } // namespace
 
-// The launcher's two-stage choice: every transition from the start, checked
-// by the controls shown, the two chosen values and the two summary captions.
+// The launcher draws its two-stage choice: the controls each stage shows,
+// the summary boxes, and which button or header makes which choice. Where
+// every press leads is LauncherChoice's own suite.
 class SelectionTest final : public QObject
 {
     Q_OBJECT
@@ -83,121 +83,65 @@ private:
         QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
     }
 
+    static void clickAll(IntroPix &launcher, const QStringList &keys)
+    {
+        for (const QString &key : keys) {
+            click(launcher, key);
+            if (QTest::currentTestFailed())
+                return;
+        }
+    }
+
+    static QString caption(const IntroPix &launcher, const QString &name)
+    {
+        return controlsOf(launcher).label(name)->caption();
+    }
+
 private Q_SLOTS:
-    void shouldFollowTheChoice_data()
+    void shouldDrawEachStage_data()
     {
         QTest::addColumn<QStringList>("clicks");
         QTest::addColumn<QStringList>("shown");
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("label9");
         QTest::addColumn<QString>("label10");
 
         const QString start = u"Command3D9"_s;
-        const QString reselect = u"Command3D11"_s;
-        const QString show = u"Command3D12"_s;
-        const QString english = u"English"_s;
-        const QString hindi = u"Hindi"_s;
-        const QString bengali = u"Bengali"_s;
-        const QString devanagari = u"Devanagari"_s;
-        QTest::newRow("Welcome") << QStringList{} << Welcome << QString() << QString() << u"Label9"_s << u"Label10"_s;
-        QTest::newRow("Start") << QStringList{start} << LanguageStage << u""_s << u""_s << u""_s << u""_s;
-
-        const struct {
-            const char *tag;
-            const char *control;
-            QString language;
-        } languageChoices[] = {
-            {"English button", "Command3D1", english}, {"English header", "Label1", english},
-            {"Devanagari 1", "Command3D2", hindi},     {"Devanagari 2", "Command3D3", hindi},
-            {"Gujarati button", "Command3D6", hindi},  {"Gurumukhi button", "Command3D7", hindi},
-            {"Devanagari header", "Label2", hindi},    {"Gujarati header", "Label4", hindi},
-            {"Gurumukhi header", "Label5", hindi},     {"Bengali button", "Command3D5", bengali},
-            {"Bengali header", "Label3", bengali},
-        };
-        for (const auto &choice : languageChoices)
-            QTest::addRow("language from %s", choice.tag)
-                << QStringList{start, QString::fromLatin1(choice.control)} << ScriptStage << choice.language << u""_s
-                << choice.language << u""_s;
-
-        const struct {
-            const char *control;
-            QString script;
-        } scriptChoices[] = {{"Command3D2", devanagari},        {"Command3D3", devanagari},
-                             {"Command3D4", devanagari},        {"Command3D14", devanagari},
-                             {"Command3D5", u"Bengali"_s},      {"Command3D6", u"Gujarati"_s},
-                             {"Command3D7", u"Gurumukhi"_s}};
-        for (const auto &choice : scriptChoices)
-            QTest::addRow("script from %s", choice.control)
-                << QStringList{start, u"Command3D1"_s, QString::fromLatin1(choice.control)} << Ready << english
-                << choice.script << english << choice.script;
-
-        for (const char *header : {"Label2", "Label3", "Label4", "Label5"})
-            QTest::addRow("header %s does nothing once a language is chosen", header)
-                << QStringList{start, u"Command3D5"_s, QString::fromLatin1(header)} << ScriptStage << bengali << u""_s
-                << bengali << u""_s;
-
-        for (const char *button : {"Command3D4", "Command3D14"})
-            QTest::addRow("%s chooses the script first", button)
-                << QStringList{start, QString::fromLatin1(button)} << ScriptFirst << u""_s << devanagari << u""_s
-                << devanagari;
-        QTest::newRow("English after the script")
-            << QStringList{start, u"Command3D4"_s, u"Label1"_s} << ReadyAfterScriptFirst << english << devanagari
-            << english << devanagari;
-        QTest::newRow("Devanagari button after script-first English")
-            << QStringList{start, u"Command3D4"_s, u"Command3D1"_s, u"Command3D14"_s} << Ready << english
-            << devanagari << english << devanagari;
-
-        QTest::newRow("Reselect from the script stage")
-            << QStringList{start, u"Command3D1"_s, reselect} << without(LanguageStage, u"Command3D4"_s) << u""_s
-            << u""_s << u""_s << u""_s;
-        QTest::newRow("Reselect when ready")
-            << QStringList{start, u"Command3D2"_s, u"Command3D7"_s, reselect} << without(LanguageStage, u"Command3D4"_s)
-            << u""_s << u""_s << u""_s << u""_s;
-        QTest::newRow("Start again from the script stage")
-            << QStringList{start, u"Command3D5"_s, start} << LanguageStage << u""_s << u""_s << u""_s << u""_s;
-        QTest::newRow("Start again when ready")
-            << QStringList{start, u"Command3D5"_s, u"Command3D5"_s, start} << LanguageStage << u""_s << u""_s << u""_s
-            << u""_s;
-        QTest::newRow("Start again after script-first English")
-            << QStringList{start, u"Command3D14"_s, u"Command3D1"_s, start} << LanguageStage << u""_s << u""_s
+        QTest::newRow("welcome") << QStringList{} << Welcome << u"Label9"_s << u"Label10"_s;
+        QTest::newRow("language") << QStringList{start} << LanguageStage << u""_s << u""_s;
+        QTest::newRow("language after Reselect")
+            << QStringList{start, u"Command3D1"_s, u"Command3D11"_s} << without(LanguageStage, u"Command3D4"_s)
             << u""_s << u""_s;
-        QTest::newRow("Start again after reselect")
-            << QStringList{start, u"Command3D1"_s, reselect, start} << LanguageStage << u""_s << u""_s << u""_s
-            << u""_s;
-
-        QTest::newRow("Show without a script does nothing")
-            << QStringList{start, u"Command3D1"_s, show} << ScriptStage << english << u""_s << english << u""_s;
-        QTest::newRow("Show without a language does nothing")
-            << QStringList{start, u"Command3D4"_s, show} << ScriptFirst << u""_s << devanagari << u""_s << devanagari;
-        QTest::newRow("Show before any choice does nothing")
-            << QStringList{start, show} << LanguageStage << u""_s << u""_s << u""_s << u""_s;
+        QTest::newRow("script") << QStringList{start, u"Command3D5"_s} << ScriptStage << u"Bengali"_s << u""_s;
+        QTest::newRow("script first") << QStringList{start, u"Command3D14"_s} << ScriptFirst << u""_s
+                                      << u"Devanagari"_s;
+        QTest::newRow("script to confirm") << QStringList{start, u"Command3D4"_s, u"Label1"_s}
+                                           << ReadyAfterScriptFirst << u"English"_s << u"Devanagari"_s;
+        QTest::newRow("ready") << QStringList{start, u"Command3D2"_s, u"Command3D7"_s} << Ready << u"Hindi"_s
+                               << u"Gurumukhi"_s;
+        // The script prompt lies in front of the language prompt; a new
+        // language stage must not leave it there.
+        QTest::newRow("language again from the script prompt")
+            << QStringList{start, u"Command3D4"_s, u"Command3D1"_s, start} << LanguageStage << u""_s << u""_s;
     }
 
-    void shouldFollowTheChoice()
+    void shouldDrawEachStage()
     {
         QFETCH(QStringList, clicks);
         QFETCH(QStringList, shown);
-        QFETCH(QString, language);
-        QFETCH(QString, script);
         QFETCH(QString, label9);
         QFETCH(QString, label10);
 
         LauncherFixture fixture;
         QVERIFY(fixture.started);
         IntroPix &launcher = fixture.launcher;
-        for (const QString &key : clicks) {
-            click(launcher, key);
-            if (QTest::currentTestFailed())
-                return;
-        }
+        clickAll(launcher, clicks);
+        if (QTest::currentTestFailed())
+            return;
 
         shown.sort();
         QCOMPARE(shownChoiceControls(launcher), shown);
-        QCOMPARE(launcher.InfoLanguage(), language);
-        QCOMPARE(launcher.ScriptName(), script);
-        QCOMPARE(controlsOf(launcher).label(u"Label9"_s)->caption(), label9);
-        QCOMPARE(controlsOf(launcher).label(u"Label10"_s)->caption(), label10);
+        QCOMPARE(caption(launcher, u"Label9"_s), label9);
+        QCOMPARE(caption(launcher, u"Label10"_s), label10);
         // In every state these stay as they are.
         QVERIFY(!controlsOf(launcher).label(u"Label11"_s)->isHidden());
         QVERIFY(!controlsOf(launcher).control(u"Command3D13"_s, 0)->isHidden());
@@ -205,6 +149,45 @@ private Q_SLOTS:
         QVERIFY(controlsOf(launcher).control(u"Command3D8"_s)->isHidden());
         QVERIFY(controlsOf(launcher).control(u"Command3D10"_s)->isHidden());
         QCOMPARE(fixture.platform.terminations, 0);
+    }
+
+    void shouldMakeTheChoiceOfEachButtonAndHeader_data()
+    {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QString>("label9");
+        QTest::addColumn<QString>("label10");
+
+        const QString start = u"Command3D9"_s;
+        const QList<std::pair<const char *, QString>> languages{
+            {"Command3D1", u"English"_s}, {"Label1", u"English"_s},    {"Command3D2", u"Hindi"_s},
+            {"Command3D3", u"Hindi"_s},   {"Command3D6", u"Hindi"_s},  {"Command3D7", u"Hindi"_s},
+            {"Label2", u"Hindi"_s},       {"Label4", u"Hindi"_s},      {"Label5", u"Hindi"_s},
+            {"Command3D5", u"Bengali"_s}, {"Label3", u"Bengali"_s}};
+        for (const auto &[control, language] : languages)
+            QTest::addRow("language from %s", control)
+                << QStringList{start, QString::fromLatin1(control)} << language << u""_s;
+        const QList<std::pair<const char *, QString>> scripts{
+            {"Command3D2", u"Devanagari"_s}, {"Command3D3", u"Devanagari"_s}, {"Command3D4", u"Devanagari"_s},
+            {"Command3D14", u"Devanagari"_s}, {"Command3D5", u"Bengali"_s},   {"Command3D6", u"Gujarati"_s},
+            {"Command3D7", u"Gurumukhi"_s}};
+        for (const auto &[control, script] : scripts)
+            QTest::addRow("script from %s", control)
+                << QStringList{start, u"Command3D1"_s, QString::fromLatin1(control)} << u"English"_s << script;
+        QTest::newRow("header once a language is chosen")
+            << QStringList{start, u"Command3D5"_s, u"Label4"_s} << u"Bengali"_s << u""_s;
+    }
+
+    void shouldMakeTheChoiceOfEachButtonAndHeader()
+    {
+        QFETCH(QStringList, clicks);
+        QFETCH(QString, label9);
+        QFETCH(QString, label10);
+
+        LauncherFixture fixture;
+        QVERIFY(fixture.started);
+        clickAll(fixture.launcher, clicks);
+        QCOMPARE(caption(fixture.launcher, u"Label9"_s), label9);
+        QCOMPARE(caption(fixture.launcher, u"Label10"_s), label10);
     }
 
     void shouldHandTheChoiceOverAndReturnToTheLanguageStage()
@@ -236,8 +219,6 @@ private Q_SLOTS:
         QCOMPARE(shownWhileOpen, expected);
         QCOMPARE(label9WhileOpen, u""_s); // taken over by the introduction window
         QCOMPARE(shownChoiceControls(launcher), expected);
-        QCOMPARE(launcher.InfoLanguage(), u""_s);
-        QCOMPARE(launcher.ScriptName(), u""_s);
         QCOMPARE(controlsOf(launcher).label(u"Label9"_s)->caption(), u""_s);
         QCOMPARE(controlsOf(launcher).label(u"Label10"_s)->caption(), u""_s);
 
@@ -265,45 +246,9 @@ private Q_SLOTS:
         click(launcher, u"Command3D13(1)"_s);
         QVERIFY(aboutOpened);
         QCOMPARE(shownChoiceControls(launcher), before);
-        QCOMPARE(launcher.InfoLanguage(), u"Bengali"_s);
+        QCOMPARE(caption(launcher, u"Label9"_s), u"Bengali"_s);
     }
-
-    void shouldShowScriptButtonsByEdition_data()
-    {
-        QTest::addColumn<int>("flag"); // value written into every edition flag
-        QTest::addColumn<bool>("offered");
-        QTest::newRow("1: offered") << 1 << true;
-        QTest::newRow("2: not offered") << 2 << false;
-        QTest::newRow("-1: not offered") << -1 << false;
-        QTest::newRow("0: not offered") << 0 << false;
-    }
-
-    void shouldShowScriptButtonsByEdition();
 };
-
-void SelectionTest::shouldShowScriptButtonsByEdition()
-{
-    QFETCH(int, flag);
-    QFETCH(bool, offered);
-    LauncherFixture fixture;
-    QVERIFY(fixture.started);
-    IntroPix &launcher = fixture.launcher;
-    IntroA::Edition edition = launcher.edition();
-    edition.hasBengali = edition.hasDevanagari = edition.hasGujarati = edition.hasGurumukhi = qint16(flag);
-    IntroPixTestAccess::setEdition(launcher, edition);
-    launcher.SetCmdBtns();
-    for (const QString &name : {u"Command3D2"_s, u"Command3D3"_s, u"Command3D4"_s, u"Command3D5"_s, u"Command3D6"_s,
-                                u"Command3D7"_s, u"Command3D14"_s, u"Command3D9"_s})
-        QCOMPARE(!controlsOf(launcher).control(name)->isHidden(), offered);
-
-    // One script alone keeps "Start &Introduction".
-    edition.hasGujarati = 1;
-    IntroPixTestAccess::setEdition(launcher, edition);
-    launcher.SetCmdBtns();
-    QVERIFY(!controlsOf(launcher).control(u"Command3D9"_s)->isHidden());
-    QVERIFY(!controlsOf(launcher).control(u"Command3D6"_s)->isHidden());
-    QCOMPARE(!controlsOf(launcher).control(u"Command3D5"_s)->isHidden(), offered);
-}
 
 QTEST_MAIN(SelectionTest)
 #include "tst_selection.moc"

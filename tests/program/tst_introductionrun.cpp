@@ -170,7 +170,6 @@ private:
         QCOMPARE(controls.label(u"Label10"_s)->font().family(), u"KDEV01__"_s);
 
         clickVisible(controls.button(u"Command3D7"_s));
-        QCOMPARE(window.SubjectNumber(), 4);
         QCOMPARE(controls.label(u"Label9"_s)->caption(), u"rshlee"_s);
         QCOMPARE(controls.label(u"Label10"_s)->caption(), fromCodes("20 B6 B1 C9 EA 20"));
         QCOMPARE(controls.label(u"Label14"_s)->caption(), u"+"_s);

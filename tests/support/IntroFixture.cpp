@@ -51,16 +51,6 @@ void clickSubject(const IntroEng &window, int subject)
     controlsOf(window).button(u"Command3D"_s + QString::number(subject + 3))->click();
 }
 
-void IntroEngTestAccess::showSubject(IntroEng &window, int subject)
-{
-    window.showSubject(subject);
-}
-
-void IntroEngTestAccess::ShowSubjectPage(IntroEng &window)
-{
-    window.ShowSubjectPage();
-}
-
 QStringList pageLabelNames(const QList<int> &numbers)
 {
     QStringList names;

@@ -43,14 +43,3 @@ QStringList pageLabelNames(const QList<int> &numbers);
 // For a data function: the columns "language" and "script", and a row for
 // every information language with every script, "Hindi about Bengali".
 void addLanguageAndScriptRows();
-
-// What the suites do to an introduction window that no user can (a friend of
-// IntroEng): draw the page of any subject number, also of those no button gives.
-class IntroEngTestAccess
-{
-public:
-    // Sets SubjectNumber and draws its page, as a subject button does.
-    static void showSubject(IntroEng &window, int subject);
-    // Draws the page of the SubjectNumber the window holds.
-    static void ShowSubjectPage(IntroEng &window);
-};

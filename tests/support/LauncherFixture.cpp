@@ -9,8 +9,3 @@ LauncherFixture::LauncherFixture()
     launcher.show();
     started = QTest::qWaitForWindowExposed(&launcher);
 }
-
-void IntroPixTestAccess::setEdition(IntroPix &launcher, const IntroA::Edition &edition)
-{
-    launcher.edition_ = edition;
-}

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "edition/IntroA.h"
 #include "launcher/IntroPix.h"
 #include "support/FakePlatform.h"
 
@@ -14,13 +13,4 @@ public:
     FakePlatform platform;
     IntroPix launcher{platform};
     bool started = false;
-};
-
-// What the suites do to a launcher that no user can (a friend of IntroPix).
-class IntroPixTestAccess
-{
-public:
-    // The edition of another packaging of the program; SetCmdBtns then shows
-    // its scripts.
-    static void setEdition(IntroPix &launcher, const IntroA::Edition &edition);
 };
