@@ -208,6 +208,7 @@ private Q_SLOTS:
         QVERIFY(hasIndicLetters(heading.caption()));
         const Footprint footprint = footprintOf(heading);
         QVERIFY2(footprint.fault.isEmpty(), qPrintable(footprint.fault));
+        QCOMPARE(heading.shownLines(), QStringList{heading.caption()});
         if (const auto ink = inkNearFrame(heading))
             QFAIL(qPrintable(u"the heading's text comes near its frame at %1, %2"_s.arg(ink->x()).arg(ink->y())));
         // The first subject button overlaps the heading's foot.
