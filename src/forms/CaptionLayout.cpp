@@ -3,8 +3,11 @@
 #include <QCache>
 #include <QCoreApplication>
 #include <QPainter>
+#include <QRawFont>
 #include <QTextLayout>
 #include <QHashFunctions>
+
+#include <algorithm>
 
 namespace CaptionLayout {
 
@@ -148,6 +151,20 @@ QList<QGlyphRun> shaped(const QString &line, const QFont &font)
     return runs;
 }
 
+// The run's own bounding rectangle is the line's, set by the layout; the
+// ink is in the glyphs' rectangles.
+qreal inkAscent(const QList<QGlyphRun> &runs)
+{
+    qreal ascent = 0;
+    for (const QGlyphRun &run : runs) {
+        const QList<quint32> indexes = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        for (qsizetype i = 0; i < indexes.size(); ++i)
+            ascent = std::max(ascent, -run.rawFont().boundingRect(indexes.at(i)).translated(positions.at(i)).top());
+    }
+    return ascent;
+}
+
 } // namespace
 
 Lines laidOut(const QString &caption, const QFont &font, qreal width)
@@ -165,6 +182,8 @@ Lines laidOut(const QString &caption, const QFont &font, qreal width)
         lines->widths.append(metrics.horizontalAdvance(line));
         lines->glyphs.append(shaped(line, font));
     }
+    if (!lines->glyphs.isEmpty())
+        lines->firstInkAscent = inkAscent(lines->glyphs.first());
     const Lines result = *lines;
     recent.insert(std::move(key), lines);
     return result;

@@ -22,11 +22,14 @@ namespace CaptionLayout {
 QStringList wrap(const QString &caption, const QFontMetricsF &metrics, qreal width);
 
 // A caption as laid out for painting: its lines, the advance of each, and
-// each line shaped once, its glyphs placed from a baseline at y = 0.
+// each line shaped once, its glyphs placed from a baseline at y = 0; and how
+// far the ink of the first line rises above its baseline, which the marks
+// above an Indic headline can take beyond the font's ascent.
 struct Lines {
     QStringList text;
     QList<qreal> widths;
     QList<QList<QGlyphRun>> glyphs;
+    qreal firstInkAscent = 0;
 };
 
 // Draws a line of `lines` with its baseline starting at `origin`, as

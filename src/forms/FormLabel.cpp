@@ -10,6 +10,8 @@
 #include <QStyleOptionFocusRect>
 #include <QStyleOptionFrame>
 
+#include <algorithm>
+
 namespace {
 
 // Screen readers see a label as static text named by its caption, or by its
@@ -138,6 +140,9 @@ void FormLabel::paintEvent(QPaintEvent *)
     const QFontMetricsF metrics(font());
     const CaptionLayout::Lines lines = CaptionLayout::laidOut(CaptionLayout::withoutAccessKeys(caption_), font(), area.width());
     qreal y = area.top();
+    // In a frame, marks above the first line keep clear of it.
+    if (framed_)
+        y += std::max(qreal(0), lines.firstInkAscent + metrics.lineSpacing() / 10 - metrics.ascent());
     for (qsizetype i = 0; i < lines.text.size(); ++i) {
         if (y >= area.bottom())
             break;

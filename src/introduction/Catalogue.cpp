@@ -45,33 +45,49 @@ std::span<const LanguageEntry> languages()
          // The codes of some captions misspell a word, are no word ("keys" is
          // meant), or do not read as a Hindi reader expects: a button names
          // its subject in the direct case, not in the oblique plural that
-         // stands only before a postposition, and the heading asks as
-         // politely as the pages do.
-         {inHindi(glyphs("A8 C9 DA B1 C9 20 76 C9 C9 AE F4 78 C9 C9")).mended(u"धारना"_s, u"धारणा"_s),
+         // stands only before a postposition, keying is "टाइपिंग" as on the
+         // pages, and the heading asks as politely as the pages do. Where the
+         // font's own texts show every glyph of the right word, its codes are
+         // spelt anew; the rest is put right in Unicode only.
+         {inHindi(mendedCodes(glyphs("A8 C9 DA B1 C9 20 76 C9 C9 AE F4 78 C9 C9"), // धारना
+                              glyphs("76 C9 C9 AE F4 78 C9 C9"), glyphs("76 C9 C9 AE F4 68 C9 C9"))),
           inHindi(glyphs("B4 C9 68 C9 C7 20")),
-          inHindi(glyphs("CA 45 F2 AA C9 C9 C4 20")).mended(u"कियां"_s, u"कुंजियाँ"_s),
+          inHindi(glyphs("CA 45 F2 AA C9 C9 C4 20")).mended(u"कियां"_s, u"टाइपिंग"_s),
           inHindi(glyphs("B6 C9 A4 6E F4 C9 C4 B6 C9 20")),
-          inHindi(glyphs("BA B4 C9 AE F4 B4 C9 68 C9 C9 E7 20")).mended(u"स्वरवर्णों"_s, u"स्वरवर्ण"_s),
-          inHindi(glyphs("B4 AA C9 5C 56 C9 78 C9 B4 C9 68 C9 C9 E7")).mended(u"व्यंजनवर्णों"_s, u"व्यंजनवर्ण"_s),
+          inHindi(mendedCodes(glyphs("BA B4 C9 AE F4 B4 C9 68 C9 C9 E7 20"), // स्वरवर्णों
+                              glyphs("BA B4 C9 AE F4 B4 C9 68 C9 C9 E7"), glyphs("BA B4 C9 AE F4 B4 C9 68 C9 C7"))),
+          inHindi(mendedCodes(glyphs("B4 AA C9 5C 56 C9 78 C9 B4 C9 68 C9 C9 E7"), // व्यंजनवर्णों
+                              glyphs("B4 AA C9 5C 56 C9 78 C9 B4 C9 68 C9 C9 E7"),
+                              glyphs("B4 AA C9 5C 56 C9 78 C9 B4 C9 68 C9 C7"))),
           inHindi(glyphs("2B CA 69 C9 CA AE F4 43 69 C9 20 BA C9 DA 53 C9 78 C9 C9"))},
-         inHindi(glyphs("42 45 F2 20 CA B4 C9 B9 C9 AA C9 20 CA 78 C9 AE D2 49 C9 78 C9 20 45 F2 AE C9 E4"))
-             .mended(u"एक विषय निरीक्षन करो"_s, u"एक विषय चुनें"_s),
+         // No text of the font shows the u-sign of "चुनें": its codes only
+         // lose the misspelling of "निरीक्षन".
+         inHindi(mendedCodes(glyphs("42 45 F2 20 CA B4 C9 B9 C9 AA C9 20 CA 78 C9 AE D2 49 C9 78 C9 20 45 F2 AE C9 E4"),
+                             glyphs("CA 78 C9 AE D2 49 C9 78 C9"), glyphs("CA 78 C9 AE D2 49 C9 68 C9")))
+             .mended(u"एक विषय निरीक्षण करो"_s, u"एक विषय चुनें"_s),
          &hindiPage},
         {u"Bengali"_s,
          legacyFace(LegacyFont::Bengali),
          // Keyboard keys are "কি" in Bengali, "চাবি" are those of a lock, so
-         // the keying subject is "টাইপিং"; consonants are one compound, as on
-         // the page. The heading asks in everyday words, with the classifier
-         // and without the full stop (দাঁড়ি) that a heading does not take.
+         // the keying subject is "টাইপিং"; syllables and consonants are named
+         // as on their pages, in the singular and consonants as one compound.
+         // The heading asks in everyday words, as a heading does: without a
+         // numeral and without the full stop (দাঁড়ি). Where the font's own
+         // texts show every glyph of the right word, its codes are spelt
+         // anew; the rest is put right in Unicode only.
          {inBengali(glyphs("62 67 AC 20 7A C4 73 79")),
           inBengali(glyphs("63 74 ED")),
           inBengali(glyphs("B6 61 73 63 D3 73 AC")).mended(u"চাবিগুলি"_s, u"টাইপিং"_s),
-          inBengali(glyphs("AE 43 C9 61 C8 AE D3 73 AC")),
+          inBengali(mendedCodes(glyphs("AE 43 C9 61 C8 AE D3 73 AC"), // শব্দাংশগুলি
+                                glyphs("AE 43 C9 61 C8 AE D3 73 AC"), glyphs("AE 43 C9 61 C8 AE"))),
           inBengali(glyphs("5C C3 6D 63 74 ED")),
-          inBengali(glyphs("63 BA AA 70 20 63 74 ED D3 73 AC")).mended(u"ব্যঞ্জন বর্ণগুলি"_s, u"ব্যঞ্জনবর্ণ"_s),
+          inBengali(mendedCodes(glyphs("63 BA AA 70 20 63 74 ED D3 73 AC"), // ব্যঞ্জন বর্ণগুলি
+                                glyphs("63 BA AA 70 20 63 74 ED D3 73 AC"), glyphs("63 BA AA 70 63 74 ED"))),
           inBengali(glyphs("41 73 79 73 6D BB 4D 20 79 75 BA"))},
-         inBengali(glyphs("4A B1 20 73 63 BF BD 20 62 6A 70 61 70 64 79 20 B1 6D C6 70 7C"))
-             .mended(u"এক বিষয় মনোনীত করুন।"_s, u"একটি বিষয় বেছে নিন"_s),
+         // No text of the font shows ছ: its codes only lose the দাঁড়ি.
+         inBengali(mendedCodes(glyphs("4A B1 20 73 63 BF BD 20 62 6A 70 61 70 64 79 20 B1 6D C6 70 7C"),
+                               glyphs("B1 6D C6 70 7C"), glyphs("B1 6D C6 70")))
+             .mended(u"এক বিষয় মনোনীত করুন"_s, u"বিষয় বেছে নিন"_s),
          &bengaliPage},
     }};
     return rows;

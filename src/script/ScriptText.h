@@ -38,3 +38,9 @@ struct ScriptText {
 // Glyph codes whose Unicode text is read from the codes themselves. The
 // blanks around them only placed the legacy glyphs and are left out.
 ScriptText decodedScriptText(LegacyFont font, const QString &glyphCodes);
+
+// Glyph codes with a word, or the whole text, spelt anew: where the legacy
+// font's own texts already show every glyph the right word needs, the
+// legacy font shows it right too, and the Unicode read from the codes
+// follows.
+QString mendedCodes(QString glyphCodes, const QString &wrong, const QString &right);

@@ -134,6 +134,8 @@ private Q_SLOTS:
     void gurumukhiForms();
     void labelsWritten_data();
     void labelsWritten();
+    void captionNamesItsPage_data();
+    void captionNamesItsPage();
 };
 
 void Tst_glyphpages::initTestCase()
@@ -349,6 +351,36 @@ void Tst_glyphpages::labelsWritten()
     std::sort(expected.begin(), expected.end());
     std::sort(written.begin(), written.end());
     QCOMPARE(written, expected);
+}
+
+void Tst_glyphpages::captionNamesItsPage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("subject");
+    // The subjects whose pages use the word that their button shows.
+    for (const int subject : {2, 4, 6})
+        QTest::addRow("Hindi %d", subject) << u"Hindi"_s << subject;
+    for (const int subject : {2, 4, 5, 6})
+        QTest::addRow("Bengali %d", subject) << u"Bengali"_s << subject;
+}
+
+// A subject's button and its page name the subject with the same word: the
+// caption stands at the start of a word of the page, which may inflect it
+// (व्यंजनवर्णों, ব্যঞ্জনবর্ণের).
+void Tst_glyphpages::captionNamesItsPage()
+{
+    QFETCH(QString, language);
+    QFETCH(int, subject);
+    const Catalogue::LanguageEntry &entry = *Catalogue::findLanguage(language);
+    const QString caption = entry.subjectCaptions.at(std::size_t(subject - 1)).unicode;
+    QString page;
+    for (const PageCaption &text : entry.textPage().subjects.at(std::size_t(subject - 1)))
+        if (Designed::TextLabels.contains(text.label))
+            page += u' ' + text.text;
+    bool named = false;
+    for (qsizetype at = page.indexOf(caption); at >= 0 && !named; at = page.indexOf(caption, at + 1))
+        named = !page.at(at - 1).isLetterOrNumber() && !page.at(at - 1).isMark();
+    QVERIFY2(named, qPrintable(caption));
 }
 
 QTEST_MAIN(Tst_glyphpages)

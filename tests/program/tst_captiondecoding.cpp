@@ -3,11 +3,15 @@
 #include "launcher/IntroPixDesign.h"
 #include "script/GlyphDecoding.h"
 #include "script/ScriptText.h"
+#include "support/Conversions.h"
 #include "support/ScriptBlocks.h"
 
 #include <QTest>
 
 #include <algorithm>
+#include <map>
+#include <span>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -48,33 +52,97 @@ QString malformation(LegacyFont font, const QString &text)
 
 // The captions whose Unicode is put right: a misspelt word, or a whole
 // caption that does not read as it should. What is shown and spoken carries
-// the mend, everything else as decoded; the glyph codes stay as they are.
+// the mend, everything else as decoded.
 struct Mend {
     const char *caption;
     QString wrong;
     QString right;
 };
 const Mend mends[] = {
-    {"Hindi subject 1", u"धारना"_s, u"धारणा"_s},
-    {"Hindi subject 3", u"कियां"_s, u"कुंजियाँ"_s},
-    {"Hindi subject 5", u"स्वरवर्णों"_s, u"स्वरवर्ण"_s},
-    {"Hindi subject 6", u"व्यंजनवर्णों"_s, u"व्यंजनवर्ण"_s},
-    {"Hindi heading", u"एक विषय निरीक्षन करो"_s, u"एक विषय चुनें"_s},
+    {"Hindi subject 3", u"कियां"_s, u"टाइपिंग"_s},
+    {"Hindi heading", u"एक विषय निरीक्षण करो"_s, u"एक विषय चुनें"_s},
     {"Bengali subject 3", u"চাবিগুলি"_s, u"টাইপিং"_s},
-    {"Bengali subject 6", u"ব্যঞ্জন বর্ণগুলি"_s, u"ব্যঞ্জনবর্ণ"_s},
-    {"Bengali heading", u"এক বিষয় মনোনীত করুন।"_s, u"একটি বিষয় বেছে নিন"_s},
+    {"Bengali heading", u"এক বিষয় মনোনীত করুন"_s, u"বিষয় বেছে নিন"_s},
     {"KBENGAL3 sample, subject 4, Label10", u"র্শ্লি"_s, u"র্শ্লী"_s},
+    {"KDEV01__ sample, subject 3, Label10", u"श  र .. श्र"_s, u"श + र = श्र"_s},
+    {"KGUJ01__ sample, subject 3, Label10", u"શ ર ... શ્ર"_s, u"શ + ર = શ્ર"_s},
 };
 
-// Whether `part` stands in `text` exactly once, as whole words: a mend puts
-// right a word or the whole caption, never a piece of a word.
+// The captions whose glyph codes are put right too, where the legacy font's
+// own texts show every glyph that the right word needs: the codes of a word,
+// and the words they spell. The Unicode is then read from the mended codes.
+struct CodeMend {
+    const char *caption;
+    const char *wrongCodes;
+    const char *rightCodes;
+    QString wrong;
+    QString right;
+};
+const CodeMend codeMends[] = {
+    {"Hindi subject 1", "76 C9 C9 AE F4 78 C9 C9", "76 C9 C9 AE F4 68 C9 C9", u"धारना"_s, u"धारणा"_s},
+    {"Hindi subject 5", "BA B4 C9 AE F4 B4 C9 68 C9 C9 E7", "BA B4 C9 AE F4 B4 C9 68 C9 C7", u"स्वरवर्णों"_s,
+     u"स्वरवर्ण"_s},
+    {"Hindi subject 6", "B4 AA C9 5C 56 C9 78 C9 B4 C9 68 C9 C9 E7", "B4 AA C9 5C 56 C9 78 C9 B4 C9 68 C9 C7",
+     u"व्यंजनवर्णों"_s, u"व्यंजनवर्ण"_s},
+    {"Hindi heading", "CA 78 C9 AE D2 49 C9 78 C9", "CA 78 C9 AE D2 49 C9 68 C9", u"निरीक्षन"_s, u"निरीक्षण"_s},
+    {"Bengali subject 4", "AE 43 C9 61 C8 AE D3 73 AC", "AE 43 C9 61 C8 AE", u"শব্দাংশগুলি"_s, u"শব্দাংশ"_s},
+    {"Bengali subject 6", "63 BA AA 70 20 63 74 ED D3 73 AC", "63 BA AA 70 63 74 ED", u"ব্যঞ্জন বর্ণগুলি"_s,
+     u"ব্যঞ্জনবর্ণ"_s},
+    {"Bengali heading", "B1 6D C6 70 7C", "B1 6D C6 70", u"করুন।"_s, u"করুন"_s},
+    {"KBENGAL3 sample, subject 4, Label14", "60 41 27", "41", u"`অ'"_s, u"অ"_s},
+};
+
+// Whether `part` stands in `text` exactly once, as whole words between
+// blanks: a mend puts right a word or the whole caption, never a piece of a
+// word.
 bool standsOnceAsWords(const QString &text, const QString &part)
 {
     const qsizetype at = text.indexOf(part);
     if (at < 0 || text.indexOf(part, at + 1) >= 0)
         return false;
     const qsizetype end = at + part.size();
-    return (at == 0 || text.at(at - 1).isSpace()) && (end == text.size() || text.at(end).isSpace());
+    return (at == 0 || text.at(at - 1) == u' ') && (end == text.size() || text.at(end) == u' ');
+}
+
+struct ScriptCaption {
+    QString tag;
+    LegacyFont font;
+    ScriptText text;
+};
+
+// Every script caption of the program, from the launcher's design, the
+// introduction's catalogue and its samples.
+std::vector<ScriptCaption> scriptCaptions()
+{
+    std::vector<ScriptCaption> captions;
+    for (const Design::Control &control : introPixDesign().controls) {
+        if (const auto font = control.font ? legacyFontWithFace(control.font->face) : std::nullopt)
+            captions.push_back({u"launcher "_s + control.name, *font, decodedScriptText(*font, control.caption)});
+    }
+    for (const Catalogue::LanguageEntry &entry : Catalogue::languages()) {
+        const auto font = legacyFontWithFace(entry.fontFace);
+        if (!font)
+            continue;
+        for (std::size_t i = 0; i < entry.subjectCaptions.size(); ++i)
+            captions.push_back({u"%1 subject %2"_s.arg(entry.language).arg(i + 1), *font, entry.subjectCaptions[i]});
+        captions.push_back({entry.language + u" heading"_s, *font, entry.heading});
+    }
+    for (const SampleRow &row : sampleRows()) {
+        for (const LegacyFont font : AllLegacyFonts) {
+            const ScriptText &sample = row.byScript[std::size_t(font)];
+            if (sample.glyphs != sample.unicode)
+                captions.push_back(
+                    {u"%1 sample, subject %2, Label%3"_s.arg(legacyFace(font)).arg(row.subject).arg(row.label), font, sample});
+        }
+    }
+    return captions;
+}
+
+template<typename Row>
+const Row *mendOf(std::span<const Row> rows, const QString &caption)
+{
+    const auto found = std::ranges::find_if(rows, [&](const Row &row) { return caption == QLatin1String(row.caption); });
+    return found == rows.end() ? nullptr : &*found;
 }
 
 } // namespace
@@ -92,55 +160,49 @@ private Q_SLOTS:
         QTest::addColumn<LegacyFont>("font");
         QTest::addColumn<QString>("glyphCodes");
         QTest::addColumn<QString>("unicode");
-        QTest::addColumn<QString>("wrong");
-        QTest::addColumn<QString>("right");
+        QTest::addColumn<QString>("designGlyphs"); // every code that the design's texts in the font use
+        const std::vector<ScriptCaption> captions = scriptCaptions();
+        std::map<LegacyFont, QString> designGlyphs;
         int mended = 0;
-        const auto addRow = [&](const QString &tag, LegacyFont font, const ScriptText &text) {
-            const auto mend = std::ranges::find_if(mends, [&](const Mend &m) { return tag == QLatin1String(m.caption); });
-            const bool isMended = mend != std::end(mends);
-            mended += isMended;
-            QTest::newRow(qPrintable(tag)) << font << text.glyphs << text.unicode
-                                           << (isMended ? mend->wrong : QString())
-                                           << (isMended ? mend->right : QString());
-        };
-        for (const Design::Control &control : introPixDesign().controls) {
-            if (const auto font = control.font ? legacyFontWithFace(control.font->face) : std::nullopt)
-                addRow(u"launcher "_s + control.name, *font, decodedScriptText(*font, control.caption));
+        for (const ScriptCaption &caption : captions) {
+            QString codes = caption.text.glyphs;
+            if (const CodeMend *mend = mendOf<CodeMend>(codeMends, caption.tag))
+                codes.replace(fromCodes(mend->rightCodes), fromCodes(mend->wrongCodes));
+            designGlyphs[caption.font] += codes;
+            mended += (mendOf<Mend>(mends, caption.tag) != nullptr) + (mendOf<CodeMend>(codeMends, caption.tag) != nullptr);
         }
-        for (const Catalogue::LanguageEntry &entry : Catalogue::languages()) {
-            const auto font = legacyFontWithFace(entry.fontFace);
-            if (!font)
-                continue;
-            for (std::size_t i = 0; i < entry.subjectCaptions.size(); ++i)
-                addRow(u"%1 subject %2"_s.arg(entry.language).arg(i + 1), *font, entry.subjectCaptions[i]);
-            addRow(entry.language + u" heading"_s, *font, entry.heading);
-        }
-        for (const SampleRow &row : sampleRows()) {
-            for (const LegacyFont font : AllLegacyFonts) {
-                const ScriptText &sample = row.byScript[std::size_t(font)];
-                if (sample.glyphs != sample.unicode)
-                    addRow(u"%1 sample, subject %2, Label%3"_s.arg(legacyFace(font)).arg(row.subject).arg(row.label), font, sample);
-            }
-        }
+        for (const ScriptCaption &caption : captions)
+            QTest::newRow(qPrintable(caption.tag))
+                << caption.font << caption.text.glyphs << caption.text.unicode << designGlyphs[caption.font];
         // Every mend names a caption that exists.
-        QCOMPARE(mended, int(std::size(mends)));
+        QCOMPARE(mended, int(std::size(mends) + std::size(codeMends)));
     }
 
     // Each carries the Unicode that the decoding reads from its codes, but
     // for the mended word or whole text of a few, and that Unicode is
-    // well-formed text of the script.
+    // well-formed text of the script. Mended codes spell the right word in
+    // glyphs that the font's texts show elsewhere.
     void shouldDecodeEveryScriptCaptionOfTheProgram()
     {
         QFETCH(LegacyFont, font);
         QFETCH(QString, glyphCodes);
         QFETCH(QString, unicode);
-        QFETCH(QString, wrong);
-        QFETCH(QString, right);
+        QFETCH(QString, designGlyphs);
+        const QString tag = QString::fromLatin1(QTest::currentDataTag());
+        if (const CodeMend *mend = mendOf<CodeMend>(codeMends, tag)) {
+            const QString right = fromCodes(mend->rightCodes);
+            QVERIFY(standsOnceAsWords(glyphCodes, right));
+            QVERIFY(!glyphCodes.contains(fromCodes(mend->wrongCodes)));
+            QCOMPARE(GlyphDecoding::toUnicode(font, fromCodes(mend->wrongCodes)), mend->wrong);
+            QCOMPARE(GlyphDecoding::toUnicode(font, right), mend->right);
+            for (const QChar code : right)
+                QVERIFY2(designGlyphs.contains(code), qPrintable(u"%1 is no glyph of the font's texts"_s.arg(code.unicode(), 2, 16)));
+        }
         QString decoded = GlyphDecoding::toUnicode(font, glyphCodes).trimmed();
-        if (!wrong.isEmpty()) {
-            QVERIFY2(standsOnceAsWords(decoded, wrong), qPrintable(decoded));
-            QVERIFY(!unicode.contains(wrong));
-            decoded.replace(wrong, right);
+        if (const Mend *mend = mendOf<Mend>(mends, tag)) {
+            QVERIFY2(standsOnceAsWords(decoded, mend->wrong), qPrintable(decoded));
+            QVERIFY(!unicode.contains(mend->wrong));
+            decoded.replace(mend->wrong, mend->right);
         }
         QCOMPARE(unicode, decoded);
         QVERIFY(!unicode.isEmpty());

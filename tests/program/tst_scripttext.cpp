@@ -15,6 +15,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 using Designed::Languages;
@@ -64,6 +65,21 @@ Footprint footprintOf(const FormLabel &label)
     else if (widest > box.width() + 0.5)
         footprint.fault = u"needs %1 px of %2 in width"_s.arg(widest).arg(box.width());
     return footprint;
+}
+
+// Where the text of a framed label comes within two pixels of its frame, or
+// nothing: those rings inside the frame show the background alone.
+std::optional<QPoint> inkNearFrame(FormLabel &label)
+{
+    const QImage image = label.grab().toImage();
+    const QRgb background = label.palette().color(label.backgroundRole()).rgb();
+    for (int y = 1; y < image.height() - 1; ++y)
+        for (int x = 1; x < image.width() - 1; ++x) {
+            const bool nearFrame = y <= 2 || x <= 2 || y >= image.height() - 3 || x >= image.width() - 3;
+            if (nearFrame && image.pixel(x, y) != background)
+                return QPoint(x, y);
+        }
+    return std::nullopt;
 }
 
 QString buttonFault(const FormButton &button)
@@ -188,10 +204,13 @@ private Q_SLOTS:
             QVERIFY2(buttonFault(*button).isEmpty(), qPrintable(button->objectName() + u": "_s + buttonFault(*button)));
             QCOMPARE(spokenName(button), button->text());
         }
-        const FormLabel &heading = *controls.label(u"Label24"_s);
+        FormLabel &heading = *controls.label(u"Label24"_s);
         QVERIFY(hasIndicLetters(heading.caption()));
         const Footprint footprint = footprintOf(heading);
         QVERIFY2(footprint.fault.isEmpty(), qPrintable(footprint.fault));
+        QCOMPARE(heading.shownLines(), QStringList{heading.caption()});
+        if (const auto ink = inkNearFrame(heading))
+            QFAIL(qPrintable(u"the heading's text comes near its frame at %1, %2"_s.arg(ink->x()).arg(ink->y())));
         // The first subject button overlaps the heading's foot.
         QVERIFY2(!footprint.area.intersects(QRectF(controls.button(u"Command3D4"_s)->geometry())),
                  "the heading runs under the first subject button");
