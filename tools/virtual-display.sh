@@ -1,0 +1,97 @@
+# Sourced by the scripts that run the program on a private X server: the
+# end-to-end test, the screenshots, the Windows tools and the measure of
+# first starts.
+#   start_virtual_display [SIZE]  Xvfb (default 1280x1024) on a display number
+#                                 that it chooses itself (-displayfd), so that
+#                                 two scripts never take the same one; waits
+#                                 until the server answers (xdpyinfo) and
+#                                 exports DISPLAY
+#   start_window_manager          openbox on that display, waited for until
+#                                 it manages the screen
+#   stop_virtual_display          ends both and waits until they are gone
+# A start that does not come up within $virtual_display_limit seconds
+# (default 30) says why on standard error and returns 1.
+# Needs Debian's xvfb and x11-utils, and openbox for the window manager.
+
+virtual_display_limit=${virtual_display_limit:-30}
+virtual_display_pid=""
+virtual_display_wm_pid=""
+virtual_display_log=""
+
+# virtual_display_failed MESSAGE: says why, with what the server printed.
+virtual_display_failed() {
+    echo "virtual display: $1" >&2
+    if [ -s "$virtual_display_log" ]; then
+        echo "virtual display: Xvfb said:" >&2
+        tail -n 20 "$virtual_display_log" | sed 's/^/    /' >&2
+    fi
+    stop_virtual_display
+    return 1
+}
+
+start_virtual_display() {
+    local number_file number="" deadline
+    virtual_display_log=$(mktemp)
+    number_file=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 "${1:-1280x1024}x24" -nolisten tcp 3>"$number_file" >"$virtual_display_log" 2>&1 &
+    virtual_display_pid=$!
+    deadline=$((SECONDS + virtual_display_limit))
+    # The server writes its number, a whole line, once it listens.
+    until read -r number <"$number_file" 2>/dev/null && [ -n "$number" ]; do
+        if ! kill -0 "$virtual_display_pid" 2>/dev/null; then
+            rm -f "$number_file"
+            virtual_display_failed "Xvfb ended before it chose a display"
+            return 1
+        fi
+        if [ $SECONDS -ge $deadline ]; then
+            rm -f "$number_file"
+            virtual_display_failed "Xvfb chose no display within $virtual_display_limit s"
+            return 1
+        fi
+        sleep 0.05
+    done
+    rm -f "$number_file"
+    export DISPLAY=:$number
+    until xdpyinfo >/dev/null 2>&1; do
+        if ! kill -0 "$virtual_display_pid" 2>/dev/null; then
+            virtual_display_failed "Xvfb ended before it answered on $DISPLAY"
+            return 1
+        fi
+        if [ $SECONDS -ge $deadline ]; then
+            virtual_display_failed "Xvfb does not answer on $DISPLAY (xdpyinfo) within $virtual_display_limit s"
+            return 1
+        fi
+        sleep 0.05
+    done
+}
+
+start_window_manager() {
+    local deadline=$((SECONDS + virtual_display_limit))
+    openbox --sm-disable >/dev/null 2>&1 &
+    virtual_display_wm_pid=$!
+    # Windows that show before the window manager runs stay undecorated and
+    # unmanaged.
+    until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
+        if ! kill -0 "$virtual_display_wm_pid" 2>/dev/null; then
+            virtual_display_failed "openbox ended before it managed $DISPLAY"
+            return 1
+        fi
+        if [ $SECONDS -ge $deadline ]; then
+            virtual_display_failed "openbox did not manage $DISPLAY within $virtual_display_limit s"
+            return 1
+        fi
+        sleep 0.05
+    done
+}
+
+stop_virtual_display() {
+    local pid
+    for pid in $virtual_display_wm_pid $virtual_display_pid; do
+        kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+    done
+    virtual_display_wm_pid=""
+    virtual_display_pid=""
+    [ -n "$virtual_display_log" ] && rm -f "$virtual_display_log"
+    virtual_display_log=""
+    return 0
+}
