@@ -3,9 +3,10 @@
 # first starts.
 #   start_virtual_display [SIZE]  Xvfb (default 1280x1024) on a display number
 #                                 that it chooses itself (-displayfd), so that
-#                                 two scripts never take the same one; waits
-#                                 until the server answers (xdpyinfo) and
-#                                 exports DISPLAY
+#                                 two scripts never take the same one, and
+#                                 that never resets (-noreset); waits until
+#                                 the server answers (xdpyinfo) and exports
+#                                 DISPLAY
 #   start_window_manager          openbox on that display, waited for until
 #                                 it manages the screen
 #   stop_virtual_display          ends both and waits until they are gone
@@ -22,7 +23,7 @@ virtual_display_log=""
 virtual_display_failed() {
     echo "virtual display: $1" >&2
     if [ -s "$virtual_display_log" ]; then
-        echo "virtual display: Xvfb said:" >&2
+        echo "virtual display: Xvfb and openbox said:" >&2
         tail -n 20 "$virtual_display_log" | sed 's/^/    /' >&2
     fi
     stop_virtual_display
@@ -33,7 +34,11 @@ start_virtual_display() {
     local number_file number="" deadline
     virtual_display_log=$(mktemp)
     number_file=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 "${1:-1280x1024}x24" -nolisten tcp 3>"$number_file" >"$virtual_display_log" 2>&1 &
+    # Without -noreset the server resets whenever its last client leaves,
+    # and drops a client that connects meanwhile: the window manager or the
+    # program, right after xdpyinfo below has answered and left.
+    Xvfb -displayfd 3 -noreset -screen 0 "${1:-1280x1024}x24" -nolisten tcp 3>"$number_file" \
+        >"$virtual_display_log" 2>&1 &
     virtual_display_pid=$!
     deadline=$((SECONDS + virtual_display_limit))
     # The server writes its number, a whole line, once it listens.
@@ -67,7 +72,7 @@ start_virtual_display() {
 
 start_window_manager() {
     local deadline=$((SECONDS + virtual_display_limit))
-    openbox --sm-disable >/dev/null 2>&1 &
+    openbox --sm-disable >>"$virtual_display_log" 2>&1 &
     virtual_display_wm_pid=$!
     # Windows that show before the window manager runs stay undecorated and
     # unmanaged.
