@@ -30,8 +30,32 @@ virtual_display_failed() {
     return 1
 }
 
+# virtual_display_await PID DEADLINE ENDED LATE COMMAND...: waits until
+# COMMAND succeeds; fails saying ENDED where the process PID ends first, LATE
+# where the time (in $SECONDS) passes DEADLINE.
+virtual_display_await() {
+    local pid=$1 deadline=$2 ended=$3 late=$4
+    shift 4
+    until "$@"; do
+        if ! kill -0 "$pid" 2>/dev/null; then
+            virtual_display_failed "$ended"
+            return 1
+        fi
+        if [ $SECONDS -ge $deadline ]; then
+            virtual_display_failed "$late"
+            return 1
+        fi
+        sleep 0.05
+    done
+}
+
+# The server writes its number, a whole line, once it listens.
+virtual_display_number() { read -r virtual_display_number <"$1" 2>/dev/null && [ -n "$virtual_display_number" ]; }
+
+virtual_display_managed() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+
 start_virtual_display() {
-    local number_file number="" deadline
+    local number_file deadline status
     virtual_display_log=$(mktemp)
     number_file=$(mktemp)
     # Without -noreset the server resets whenever its last client leaves,
@@ -41,52 +65,26 @@ start_virtual_display() {
         >"$virtual_display_log" 2>&1 &
     virtual_display_pid=$!
     deadline=$((SECONDS + virtual_display_limit))
-    # The server writes its number, a whole line, once it listens.
-    until read -r number <"$number_file" 2>/dev/null && [ -n "$number" ]; do
-        if ! kill -0 "$virtual_display_pid" 2>/dev/null; then
-            rm -f "$number_file"
-            virtual_display_failed "Xvfb ended before it chose a display"
-            return 1
-        fi
-        if [ $SECONDS -ge $deadline ]; then
-            rm -f "$number_file"
-            virtual_display_failed "Xvfb chose no display within $virtual_display_limit s"
-            return 1
-        fi
-        sleep 0.05
-    done
+    virtual_display_await "$virtual_display_pid" $deadline "Xvfb ended before it chose a display" \
+        "Xvfb chose no display within $virtual_display_limit s" virtual_display_number "$number_file"
+    status=$?
     rm -f "$number_file"
-    export DISPLAY=:$number
-    until xdpyinfo >/dev/null 2>&1; do
-        if ! kill -0 "$virtual_display_pid" 2>/dev/null; then
-            virtual_display_failed "Xvfb ended before it answered on $DISPLAY"
-            return 1
-        fi
-        if [ $SECONDS -ge $deadline ]; then
-            virtual_display_failed "Xvfb does not answer on $DISPLAY (xdpyinfo) within $virtual_display_limit s"
-            return 1
-        fi
-        sleep 0.05
-    done
+    [ $status -eq 0 ] || return 1
+    export DISPLAY=:$virtual_display_number
+    virtual_display_await "$virtual_display_pid" $deadline "Xvfb ended before it answered on $DISPLAY" \
+        "Xvfb does not answer on $DISPLAY (xdpyinfo) within $virtual_display_limit s" virtual_display_answers
 }
 
+virtual_display_answers() { xdpyinfo >/dev/null 2>&1; }
+
 start_window_manager() {
-    local deadline=$((SECONDS + virtual_display_limit))
     openbox --sm-disable >>"$virtual_display_log" 2>&1 &
     virtual_display_wm_pid=$!
     # Windows that show before the window manager runs stay undecorated and
     # unmanaged.
-    until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
-        if ! kill -0 "$virtual_display_wm_pid" 2>/dev/null; then
-            virtual_display_failed "openbox ended before it managed $DISPLAY"
-            return 1
-        fi
-        if [ $SECONDS -ge $deadline ]; then
-            virtual_display_failed "openbox did not manage $DISPLAY within $virtual_display_limit s"
-            return 1
-        fi
-        sleep 0.05
-    done
+    virtual_display_await "$virtual_display_wm_pid" $((SECONDS + virtual_display_limit)) \
+        "openbox ended before it managed $DISPLAY" "openbox did not manage $DISPLAY within $virtual_display_limit s" \
+        virtual_display_managed
 }
 
 stop_virtual_display() {
