@@ -23,7 +23,7 @@ int main(int argc, char *argv[])
         return commandLine.answer(platform);
     }
 
-    auto windowSystemStart = std::make_unique<WindowSystemStart>(arguments.value(0, QString::fromLatin1(VersionRecord::ProgramName)));
+    auto windowSystemStart = std::make_unique<WindowSystemStart>(arguments);
     QApplication app(argc, argv);
     windowSystemStart.reset();
 

@@ -3,6 +3,7 @@
 #include "base/VersionRecord.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -10,6 +11,8 @@
 #include <cstdio>
 
 #if defined(Q_OS_UNIX)
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 #endif
 
@@ -80,6 +83,38 @@ QString privateTemporaryFolder()
     return usableFolder(path) ? path : QString();
 #endif
 }
+
+#if !defined(Q_OS_WIN)
+// How long an instance may take from making its lock file to locking it.
+constexpr qint64 RegistrationMs = 2000;
+
+// A lock file that names no process, as an instance leaves that was killed
+// between making the file and writing its process id into it (also while
+// taking over another's leftover). QLockFile cannot tell whose it is and
+// would count it as alive for good, so that every later start saw another
+// instance. It is a leftover where nobody holds its lock and it is older
+// than a registration takes; it is removed while this process holds the
+// lock, so that no instance takes it meanwhile.
+bool removedUnreadableLeftover(const QString &path)
+{
+    QLockFile reader(path);
+    qint64 pid = 0;
+    QString hostName;
+    QString application;
+    if (reader.getLockInfo(&pid, &hostName, &application))
+        return false;
+    const QFileInfo info(path);
+    if (!info.exists() || info.lastModified().msecsTo(QDateTime::currentDateTime()) < RegistrationMs)
+        return false;
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool removed = ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::unlink(name.constData()) == 0;
+    ::close(fd);
+    return removed;
+}
+#endif
 
 } // namespace
 
@@ -162,7 +197,7 @@ bool InstanceRegistry::anotherInstanceRunning()
             // tidying up. Taking the lock removed the stale file; let go again.
             other.unlock();
             QFile::remove(path);
-        } else if (other.error() == QLockFile::LockFailedError) {
+        } else if (other.error() == QLockFile::LockFailedError && !removedUnreadableLeftover(path)) {
             othersAlive = true;
         }
 #endif

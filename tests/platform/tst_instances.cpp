@@ -1,6 +1,7 @@
 #include "platform/InstanceRegistry.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +12,7 @@
 #include <QTest>
 
 #if defined(Q_OS_UNIX)
+#include <sys/file.h>
 #include <unistd.h>
 #endif
 
@@ -21,18 +23,25 @@ using namespace Qt::StringLiterals;
 
 // Instance detection with real processes: each probe is a separate process
 // that registers itself and reports whether it saw another live instance.
+// Every case has a runtime folder of its own, and its probes have ended
+// before the next case begins.
 class InstanceTest final : public QObject
 {
     Q_OBJECT
 
 private:
-    QTemporaryDir runtime_;
+    std::unique_ptr<QTemporaryDir> runtime_;
     std::vector<std::unique_ptr<QProcess>> running_;
+
+    QString registrations() const
+    {
+        return runtime_->filePath(u"kintroa-instances"_s);
+    }
 
     QProcess *start(const QString &mode, QString *answer)
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(u"XDG_RUNTIME_DIR"_s, runtime_.path());
+        env.insert(u"XDG_RUNTIME_DIR"_s, runtime_->path());
         return start(mode, answer, env);
     }
 
@@ -62,18 +71,22 @@ private:
 private Q_SLOTS:
     void init()
     {
-        QVERIFY(runtime_.isValid());
+        runtime_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(runtime_->isValid());
     }
 
     void cleanup()
     {
+        bool allEnded = true;
         for (auto &process : running_) {
             if (process->state() != QProcess::NotRunning) {
                 process->kill();
-                process->waitForFinished(5000);
+                allEnded = process->waitForFinished(30000) && allEnded;
             }
         }
         running_.clear();
+        runtime_.reset();
+        QVERIFY2(allEnded, "a probe did not end when killed");
     }
 
     void shouldSeeALiveInstanceButNotAnEndedOne()
@@ -118,6 +131,43 @@ private Q_SLOTS:
 
         QVERIFY(start(u"hold"_s, &answer));
         QCOMPARE(answer, u"none"_s);
+    }
+
+    // What a lock file in the registry means when it cannot be locked: a
+    // leftover that names no process (an instance killed between making the
+    // file and writing into it) counts for nothing and is removed; one that
+    // a process holds, or that is only just being made, is an instance.
+    void shouldTellLeftoversFromInstances_data()
+    {
+        QTest::addColumn<bool>("held");
+        QTest::addColumn<int>("ageSeconds");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("empty, nobody holds it") << false << 60 << u"none"_s;
+        QTest::newRow("empty, held by a live process") << true << 60 << u"other"_s;
+        QTest::newRow("empty, just made") << false << 0 << u"other"_s;
+    }
+
+    void shouldTellLeftoversFromInstances()
+    {
+#if defined(Q_OS_UNIX)
+        QFETCH(bool, held);
+        QFETCH(int, ageSeconds);
+        QFETCH(QString, answer);
+        QVERIFY(QDir().mkpath(registrations()));
+        const QString path = QDir(registrations()).filePath(u"instance-2147483000.lock"_s);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds), QFileDevice::FileModificationTime));
+        if (held)
+            QCOMPARE(::flock(file.handle(), LOCK_EX | LOCK_NB), 0);
+
+        QString said;
+        QVERIFY(start(u"exit"_s, &said));
+        QCOMPARE(said, answer);
+        QCOMPARE(QFileInfo::exists(path), answer == u"other"_s);
+#else
+        QSKIP("Windows deletes no open file, so a leftover is one that can be deleted");
+#endif
     }
 
     // A lock file under this process's own id was left by an ended process

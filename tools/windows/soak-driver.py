@@ -1,15 +1,18 @@
 #!/usr/bin/env python3
 """Random presses of the visible buttons of the Windows edition under Wine.
 
-    soak-driver --program EXE [--seed N] [--count N] [--log FILE]
+    soak-driver.py --designs FILE --program EXE [--seed N] [--count N] [--log FILE]
+    soak-driver.py --designs FILE --check
 
 Starts EXE under Wine ($KINTROA_WINE) on the X display in $DISPLAY, a virtual
 one with a window manager, confirms the contribution notice and presses
 buttons of the shown windows at random, with xdotool. Wine offers no
 accessibility bridge to X, so a button is found where its window's design
-puts it (the design tables in src/, twips at 96 dpi inside the client area)
-and counts as shown where its face colour shows at its four corners and its
-border at its four edges.
+puts it (twips at 96 dpi inside the client area) and counts as shown where
+its face colour shows at its four corners and its border at its four edges.
+The designs come from the program's own design tables, as the program
+kintroa-designs of the same build writes them (FILE, or - for standard
+input). --check only reads them and checks that the soak can work with them.
 
 The top window of the program is the one pressed: the introduction window or
 the About window while one is open, else the launcher. The launcher's Close
@@ -22,6 +25,10 @@ ends the program; it is then started again. After every press:
 At the end the open windows are closed with their own buttons, the launcher
 with Close, and the program must end with status 0.
 
+Where a window does not come in time or a check fails, it tells whether the
+program still runs, its exit status, what it printed on standard error (with
+Wine's error messages) and the windows shown on the display.
+
 With --count 0 it only starts the program, waits for the launcher and closes
 it again. The seed fixes each choice among the buttons found shown; a run is
 repeated exactly only where the same buttons are found shown at each step.
@@ -32,18 +39,17 @@ the first failed check.
 import argparse
 import ctypes
 import ctypes.util
+import json
 import os
 import random
 import re
 import subprocess
 import sys
+import tempfile
 import time
 from collections import Counter
 from pathlib import Path
 
-REPO = Path(__file__).resolve().parents[2]
-DESIGNS = ["src/launcher/IntroPixDesign.cpp", "src/introduction/IntroEngDesign.cpp",
-           "src/about/AbKorIntDesign.cpp"]
 LAUNCHER = "IntroPix"
 TWIPS_PER_PIXEL = 15
 # Pixels in from a button's edges where its face shows: inside the border,
@@ -106,8 +112,9 @@ class Button:
 
 
 class Design:
-    def __init__(self, name, caption, buttons):
+    def __init__(self, name, caption, width, height, buttons):
         self.name, self.caption, self.buttons = name, caption, buttons
+        self.width, self.height = width, height
 
     def owns(self, title):
         # The introduction window's title grows at load, the About window's
@@ -115,31 +122,42 @@ class Design:
         return title.startswith(self.caption.strip())
 
 
-ROW = re.compile(r'\{Kind::Button, u"(\w+)"_s, (-?\d+), (.*?), \{(\d+), (\d+), (\d+), (\d+)\}')
-
-
-def load_designs():
+def load_designs(path):
+    """The program's title and its window designs, from the JSON that
+    kintroa-designs writes."""
+    text = sys.stdin.read() if str(path) == "-" else Path(path).read_text(encoding="utf-8")
+    data = json.loads(text)
     designs = []
-    for path in DESIGNS:
-        text = (REPO / path).read_text(encoding="utf-8")
-        name = re.search(r'w\.name = u"(\w+)"_s;', text).group(1)
-        caption = re.search(r'w\.caption = u"(.*)"_s;', text).group(1)
-        buttons = []
-        for m in ROW.finditer(text):
-            literal = re.fullmatch(r'u"(.*)"_s', m.group(3))
-            # Script captions and the placeholders replaced at load are not
-            # worth showing in the log.
-            caption_text = literal.group(1) if literal else ""
-            buttons.append(Button(m.group(1), int(m.group(2)), caption_text, *map(int, m.groups()[3:])))
-        if not buttons:
-            raise SystemExit(f"no buttons found in {path}")
-        designs.append(Design(name, caption, buttons))
-    return designs
+    for window in data["windows"]:
+        # A caption in a script's glyph codes means nothing in the log; its
+        # spoken name says what it is.
+        buttons = [Button(c["name"], c["index"], c["spokenName"] or c["caption"],
+                          c["left"], c["top"], c["width"], c["height"])
+                   for c in window["controls"] if c["kind"] == "button"]
+        designs.append(Design(window["name"], window["caption"], window["clientWidth"], window["clientHeight"],
+                              buttons))
+    return data["title"], designs
 
 
-def notice_title():
-    text = (REPO / "CMakeLists.txt").read_text(encoding="utf-8")
-    return re.search(r'set\(KINTROA_TITLE "(.*)"\)', text).group(1)
+def design_problems(designs):
+    """What would keep the soak from working with these designs."""
+    problems = []
+    names = [d.name for d in designs]
+    if LAUNCHER not in names:
+        problems.append(f"no launcher design {LAUNCHER} among {names}")
+    for design in designs:
+        if not design.buttons:
+            problems.append(f"{design.name} has no buttons")
+        if not any(b.caption in CLOSES for b in design.buttons):
+            problems.append(f"{design.name} has no button that closes it ({', '.join(sorted(CLOSES))})")
+        for button in design.buttons:
+            left, top, right, bottom = button.pixels()
+            if right - left < 2 * CORNER_INSET + 2 or bottom - top < 2 * CORNER_INSET + 2:
+                problems.append(f"{design.name} {button.label()} is too small to tell its face from its border")
+            if left < 0 or top < 0 or (right + 1) * TWIPS_PER_PIXEL > design.width \
+                    or (bottom + 1) * TWIPS_PER_PIXEL > design.height:
+                problems.append(f"{design.name} {button.label()} reaches past its window's client area")
+    return problems
 
 
 # --- the X display, read through Xlib ---------------------------------------
@@ -284,12 +302,12 @@ def apart_from(colour, other, distance=40):
 
 
 class Soak:
-    def __init__(self, program, designs, rng, log):
-        self.program, self.designs, self.rng, self.log = program, designs, rng, log
+    def __init__(self, program, notice, designs, rng, log):
+        self.program, self.notice, self.designs, self.rng, self.log = program, notice, designs, rng, log
         self.launcher = next(d for d in designs if d.name == LAUNCHER)
-        self.notice = notice_title()
         self.display = Display()
         self.process = None
+        self.errors = None            # the running program's standard error
         self.windows = []             # the windows shown after the last press
         self.face = None
         self.presses = 0              # random presses
@@ -361,8 +379,14 @@ class Soak:
         return windows
 
     def start(self):
-        self.process = subprocess.Popen([os.environ["KINTROA_WINE"], str(self.program)],
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        if self.errors:
+            self.errors.close()
+        self.errors = tempfile.TemporaryFile()
+        # Wine's own error messages too (a DLL not found, an exception), for
+        # the diagnosis of a start that fails.
+        environment = dict(os.environ, WINEDEBUG="-all,err+all")
+        self.process = subprocess.Popen([os.environ["KINTROA_WINE"], str(self.program)], env=environment,
+                                        stdout=subprocess.DEVNULL, stderr=self.errors)
         self.starts += 1
         self.previous = set()
         windows = self.wait_for("the contribution notice did not show",
@@ -515,6 +539,27 @@ class Soak:
         if self.process.returncode != 0:
             raise Failure(f"the program ended with status {self.process.returncode} after Close")
 
+    def diagnosis(self):
+        """Whether the program runs, its status, its standard error and the
+        windows of the display, for the report of a failure."""
+        lines = []
+        if self.process:
+            status = self.process.poll()
+            lines.append(f"the program (process {self.process.pid}) "
+                         + ("still runs" if status is None else f"has ended with status {status}"))
+            self.errors.seek(0)
+            errors = self.errors.read().decode("utf-8", "replace").splitlines()
+            lines.append("its standard error:" if errors else "its standard error: nothing")
+            lines += [f"   {line}" for line in errors[-30:]]
+        try:
+            shown = self.display.windows()
+            lines.append(f"the windows shown on {os.environ.get('DISPLAY')}:" if shown else
+                         f"no window is shown on {os.environ.get('DISPLAY')}")
+            lines += [f"   {w.wid:#x} {w.title!r}, process {w.pid}" for w in shown]
+        except Exception as error:  # the report must not hide the failure
+            lines.append(f"the display's windows could not be read: {error}")
+        return lines
+
     def stop(self):
         if self.process and self.process.poll() is None:
             self.process.kill()
@@ -523,14 +568,28 @@ class Soak:
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
-    parser.add_argument("--program", required=True, type=Path, help="the kintroa.exe to run")
+    parser.add_argument("--designs", required=True,
+                        help="the window designs as kintroa-designs writes them, - for standard input")
+    parser.add_argument("--check", action="store_true", help="only check that the soak can work with the designs")
+    parser.add_argument("--program", type=Path, help="the kintroa.exe to run")
     parser.add_argument("--seed", type=int, default=None, help="the random seed (default: from the clock)")
     parser.add_argument("--count", type=int, default=1000, help="how many buttons to press")
     parser.add_argument("--log", type=Path, help="a file for every press, one a line")
     args = parser.parse_args()
+    notice, designs = load_designs(args.designs)
+    problems = design_problems(designs)
+    if problems:
+        print("FAIL: the designs do not fit the soak:\n" + "\n".join(f"   {p}" for p in problems))
+        return 1
+    if args.check:
+        print(f"the designs fit the soak: the notice '{notice}', "
+              + ", ".join(f"{d.name} with {len(d.buttons)} buttons" for d in designs))
+        return 0
+    if not args.program:
+        parser.error("--program is needed unless --check is given")
     seed = args.seed if args.seed is not None else int(time.time()) % 1000000
     log = args.log.open("w", encoding="utf-8") if args.log else None
-    soak = Soak(args.program, load_designs(), random.Random(seed), log)
+    soak = Soak(args.program, notice, designs, random.Random(seed), log)
     began = time.monotonic()
     try:
         soak.start()
@@ -543,6 +602,7 @@ def main():
         print(f"FAIL after {soak.presses} presses (seed {seed}): {failure}")
         if soak.recent:
             print("   the last presses:\n" + "\n".join(f"   {entry}" for entry in soak.recent))
+        print("\n".join(f"   {line}" for line in soak.diagnosis()))
         soak.stop()
         return 1
     took = time.monotonic() - began
