@@ -610,7 +610,8 @@ def main():
         print(f"the launcher {', '.join(soak.titles)!r} showed after the notice and closed with status 0 "
               f"({took:.0f} s)")
         return 0
-    print(f"soak: seed {seed}, {soak.presses} random presses in {took // 60:.0f} min {took % 60:.0f} s; "
+    minutes, seconds = divmod(round(took), 60)
+    print(f"soak: seed {seed}, {soak.presses} random presses in {minutes} min {seconds} s; "
           f"the program started {soak.starts} times and ended with status 0 each time, "
           f"the last after {soak.closing} closing press(es)")
     for design in soak.designs:
