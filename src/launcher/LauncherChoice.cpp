@@ -59,9 +59,7 @@ LauncherChoice::Change LauncherChoice::start()
 {
     if (!offersStart())
         return Change::Nothing;
-    languageCaption_.clear();
-    scriptCaption_.clear();
-    ShowLanguageChoice();
+    restart();
     return Change::Restart;
 }
 
@@ -87,12 +85,8 @@ LauncherChoice::Change LauncherChoice::reselect()
 {
     if (!offersReselect())
         return Change::Nothing;
-    InfoLanguage_.clear();
-    ScriptName_.clear();
-    ShowLanguageChoice();
+    restart();
     marathiWithdrawn_ = true;
-    languageCaption_.clear();
-    scriptCaption_.clear();
     return Change::Restart;
 }
 
@@ -213,6 +207,14 @@ void LauncherChoice::choose(Button button)
         ScriptName_ = meaning.script.toString();
         ShowChosenScript();
     }
+}
+
+// The language stage, begun again with empty summary boxes.
+void LauncherChoice::restart()
+{
+    languageCaption_.clear();
+    scriptCaption_.clear();
+    ShowLanguageChoice();
 }
 
 void LauncherChoice::ShowLanguageChoice()

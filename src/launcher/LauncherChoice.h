@@ -74,6 +74,7 @@ public:
 
 private:
     void choose(Button button);
+    void restart();
     void ShowLanguageChoice();
     void ShowScriptChoice();
     void ShowChosenScript();
