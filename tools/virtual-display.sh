@@ -10,6 +10,8 @@
 #   start_window_manager          openbox on that display, waited for until
 #                                 it manages the screen
 #   stop_virtual_display          ends both and waits until they are gone
+#   describe_virtual_display      for a failure's report: whether the server
+#                                 still answers, and the windows it shows
 # A start that does not come up within $virtual_display_limit seconds
 # (default 30) says why on standard error and returns 1.
 # Needs Debian's xvfb and x11-utils, and openbox for the window manager.
@@ -85,6 +87,20 @@ start_window_manager() {
     virtual_display_await "$virtual_display_wm_pid" $((SECONDS + virtual_display_limit)) \
         "openbox ended before it managed $DISPLAY" "openbox did not manage $DISPLAY within $virtual_display_limit s" \
         virtual_display_managed
+}
+
+describe_virtual_display() {
+    local id shown=0
+    if ! xdpyinfo >/dev/null 2>&1; then
+        echo "   the X server of $DISPLAY does not answer"
+        return 0
+    fi
+    echo "   the X server of $DISPLAY answers; the windows it shows:"
+    for id in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
+        echo "      $id '$(xdotool getwindowname "$id" 2>/dev/null)'"
+        shown=1
+    done
+    [ $shown = 1 ] || echo "      none"
 }
 
 stop_virtual_display() {

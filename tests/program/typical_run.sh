@@ -61,7 +61,7 @@ ended() {
 }
 
 report() {
-    local pid id shown=0
+    local pid
     for pid in "${pids[@]}"; do
         if ended "$pid"; then
             echo "   program $pid: ended with status ${status_of[$pid]}"
@@ -75,16 +75,7 @@ report() {
             echo "   its standard error: nothing"
         fi
     done
-    if xdpyinfo >/dev/null 2>&1; then
-        echo "   the X server of $DISPLAY answers; the windows it shows:"
-        for id in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
-            echo "      $id '$(xdotool getwindowname "$id" 2>/dev/null)'"
-            shown=1
-        done
-        [ $shown = 1 ] || echo "      none"
-    else
-        echo "   the X server of $DISPLAY does not answer"
-    fi
+    describe_virtual_display
 }
 
 fail() {
