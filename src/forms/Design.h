@@ -86,9 +86,8 @@ struct Control {
     // leaving these out is meant.
     QString picture = {}; // resource path of the bitmap or icon of pictures and images
     // For screen readers: what a glyph-code caption names, in English (said
-    // after its Unicode text), and what the control does.
+    // after its Unicode text).
     QString spokenName = {};
-    QString spokenHint = {};
 };
 
 struct Timer {

@@ -167,8 +167,6 @@ FormControls *build(const Design::Window &design, QWidget &window, const ScriptF
             applyScriptCaption(*widget, *control, *script, scriptFonts);
         else if (!control->spokenName.isEmpty())
             widget->setAccessibleName(control->spokenName);
-        if (!control->spokenHint.isEmpty())
-            widget->setAccessibleDescription(control->spokenHint);
         made.insert(control, widget);
     }
     for (const Design::Control &control : design.controls)

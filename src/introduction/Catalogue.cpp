@@ -3,8 +3,6 @@
 #include "forms/Design.h"
 #include "script/Glyphs.h"
 
-#include <algorithm>
-
 using namespace Qt::StringLiterals;
 
 namespace Catalogue {
@@ -22,25 +20,17 @@ ScriptText inBengali(const QString &codes)
     return decodedScriptText(LegacyFont::Bengali, codes);
 }
 
-template<typename Row>
-const Row *firstNamed(std::span<const Row> rows, const QString &name, QString Row::*nameOf)
-{
-    const auto found = std::ranges::find(rows, name, nameOf);
-    return found == rows.end() ? nullptr : &*found;
-}
-
 } // namespace
 
 std::span<const LanguageEntry> languages()
 {
-    // Order matters: the first row whose name matches is applied.
-    static const std::array<LanguageEntry, 3> rows{{
-        {u"English"_s,
+    static const std::array<LanguageEntry, AllInfoLanguages.size()> rows{{
+        {InfoLanguage::English,
          Design::MsSansSerif,
          {u"BASIC IDEA"_s, u"ALPHABET"_s, u"KEYING"_s, u"SYLLABLES"_s, u"VOWELS"_s, u"CONSON- ANTS"_s, u"MORE INFO"_s},
          u"Pick a subject"_s,
          &englishPage},
-        {u"Hindi"_s,
+        {InfoLanguage::Hindi,
          legacyFace(LegacyFont::Devanagari),
          // The codes of some captions misspell a word, are no word ("keys" is
          // meant), or do not read as a Hindi reader expects: a button names
@@ -66,7 +56,7 @@ std::span<const LanguageEntry> languages()
                              glyphs("CA 78 C9 AE D2 49 C9 78 C9"), glyphs("CA 78 C9 AE D2 49 C9 68 C9")))
              .mended(u"एक विषय निरीक्षण करो"_s, u"एक विषय चुनें"_s),
          &hindiPage},
-        {u"Bengali"_s,
+        {InfoLanguage::Bengali,
          legacyFace(LegacyFont::Bengali),
          // Keyboard keys are "কি" in Bengali, "চাবি" are those of a lock, so
          // the keying subject is "টাইপিং"; syllables and consonants are named
@@ -93,15 +83,11 @@ std::span<const LanguageEntry> languages()
     return rows;
 }
 
-std::span<const ScriptEntry> scripts()
+const LanguageEntry &forLanguage(InfoLanguage language)
 {
-    static const std::array<ScriptEntry, 4> rows{{
-        {u"Devanagari"_s, LegacyFont::Devanagari},
-        {u"Bengali"_s, LegacyFont::Bengali},
-        {u"Gujarati"_s, LegacyFont::Gujarati},
-        {u"Gurumukhi"_s, LegacyFont::Gurumukhi},
-    }};
-    return rows;
+    const LanguageEntry &entry = languages()[std::size_t(language)];
+    Q_ASSERT(entry.language == language);
+    return entry;
 }
 
 std::span<const QString> spokenSubjects()
@@ -115,16 +101,6 @@ std::span<const QString> spokenSubjects()
 QString spokenHeading()
 {
     return u"Pick a subject"_s;
-}
-
-const LanguageEntry *findLanguage(const QString &language)
-{
-    return firstNamed(languages(), language, &LanguageEntry::language);
-}
-
-const ScriptEntry *findScript(const QString &script)
-{
-    return firstNamed(scripts(), script, &ScriptEntry::script);
 }
 
 } // namespace Catalogue

@@ -56,7 +56,7 @@ std::vector<int> pageLabelsInTabOrder()
 
 } // namespace
 
-IntroEng::IntroEng(Platform &platform, IntroductionHost &host, QWidget *parent)
+IntroEng::IntroEng(Platform &platform, IntroductionHost &host, const IntroductionChoice &choice, QWidget *parent)
     : QDialog(parent)
     , platform_(platform)
     , host_(host)
@@ -67,6 +67,8 @@ IntroEng::IntroEng(Platform &platform, IntroductionHost &host, QWidget *parent)
     , shownAboutBox_(controls_->named<FormLabel>(u"Label23"_s, 0))
     , subjectHeading_(controls_->named<FormLabel>(u"Label24"_s))
     , readingOrder_(pageLabelsInTabOrder())
+    , InfoLanguage_(choice.language)
+    , ScriptName_(choice.script)
 {
     for (int subject = 1; subject <= SubjectCount; ++subject)
         subjectButtons_[std::size_t(subject - 1)] = &controls_->named<FormButton>(subjectButtonName(subject));
@@ -98,13 +100,9 @@ void IntroEng::load()
     IntroA::CentreWindow(*this, platform_);
     move(x(), y() + Twips::toPixels(BelowCentreTwips));
 
-    InfoLanguage_ = host_.takeLanguageCaption();
-    shownInBox_.setCaption(InfoLanguage_);
-
-    ScriptName_ = host_.takeScriptCaption();
-    shownAboutBox_.setCaption(ScriptName_);
-
-    setWindowTitle(u"Korvani Introduction About "_s + ScriptName_);
+    shownInBox_.setCaption(displayName(InfoLanguage_));
+    shownAboutBox_.setCaption(displayName(ScriptName_));
+    setWindowTitle(u"Korvani Introduction About "_s + displayName(ScriptName_));
 
     for (FormLabel *label : pageLabels_)
         label->setCaption(QString());
@@ -125,21 +123,19 @@ void IntroEng::setFontFace(QWidget &control, const QString &face, ScriptFaces::R
 
 void IntroEng::applyLanguageCatalogue()
 {
-    const Catalogue::LanguageEntry *entry = Catalogue::findLanguage(InfoLanguage_);
-    if (!entry)
-        return;
+    const Catalogue::LanguageEntry &entry = Catalogue::forLanguage(InfoLanguage_);
     // The buttons and their heading carry short captions, the text labels running text.
     for (FormButton *button : subjectButtons_)
-        setFontFace(*button, entry->fontFace, ScriptFaces::Role::Button);
-    setFontFace(subjectHeading_, entry->fontFace, ScriptFaces::Role::Button);
+        setFontFace(*button, entry.fontFace, ScriptFaces::Role::Button);
+    setFontFace(subjectHeading_, entry.fontFace, ScriptFaces::Role::Button);
     // The explanations are Unicode text only: where the language is written
     // in a script, they take a real font of it, also where the legacy font
     // shows the captions.
     for (const int number : TextLabels) {
-        if (const auto script = legacyFontWithFace(entry->fontFace))
+        if (const auto script = legacyFontWithFace(entry.fontFace))
             ScriptFaces::setUnicodeFace(pageLabel(number), *script, ScriptFaces::Role::Text, platform_.scriptFonts());
         else
-            ScriptFaces::setLatinFace(pageLabel(number), entry->fontFace);
+            ScriptFaces::setLatinFace(pageLabel(number), entry.fontFace);
     }
     // Script captions are spoken as their Unicode text, also where the legacy
     // font shows their glyph codes; the Latin ones, in capitals ("CONSON-
@@ -149,20 +145,17 @@ void IntroEng::applyLanguageCatalogue()
     };
     for (std::size_t i = 0; i < subjectButtons_.size(); ++i) {
         FormButton &button = *subjectButtons_[i];
-        button.setText(ScriptFaces::shownForm(button, entry->subjectCaptions[i]));
-        button.setAccessibleName(spoken(entry->subjectCaptions[i], Catalogue::spokenSubjects()[i]));
+        button.setText(ScriptFaces::shownForm(button, entry.subjectCaptions[i]));
+        button.setAccessibleName(spoken(entry.subjectCaptions[i], Catalogue::spokenSubjects()[i]));
     }
-    subjectHeading_.setCaption(ScriptFaces::shownForm(subjectHeading_, entry->heading));
-    subjectHeading_.setAccessibleName(spoken(entry->heading, Catalogue::spokenHeading()));
+    subjectHeading_.setCaption(ScriptFaces::shownForm(subjectHeading_, entry.heading));
+    subjectHeading_.setAccessibleName(spoken(entry.heading, Catalogue::spokenHeading()));
 }
 
 void IntroEng::applyScriptCatalogue()
 {
-    const Catalogue::ScriptEntry *entry = Catalogue::findScript(ScriptName_);
-    if (!entry)
-        return;
     for (const int number : SampleLabels)
-        ScriptFaces::setFace(pageLabel(number), entry->font, ScriptFaces::Role::Sample, platform_.scriptFonts());
+        ScriptFaces::setFace(pageLabel(number), ScriptName_, ScriptFaces::Role::Sample, platform_.scriptFonts());
 }
 
 void IntroEng::showSubject(int subject)
@@ -176,10 +169,8 @@ void IntroEng::ShowSubjectPage()
 {
     // The text page always runs before the samples, whose captions are the
     // ones that remain.
-    if (const Catalogue::LanguageEntry *language = Catalogue::findLanguage(InfoLanguage_))
-        showTexts(language->textPage());
-    if (const Catalogue::ScriptEntry *script = Catalogue::findScript(ScriptName_))
-        showSamples(script->font);
+    showTexts();
+    showSamples();
 }
 
 void IntroEng::assign(const std::vector<LabelCaption> &captions)
@@ -194,14 +185,14 @@ void IntroEng::assign(const std::vector<LabelCaption> &captions)
     }
 }
 
-void IntroEng::showTexts(const TextPage &page)
+void IntroEng::showTexts()
 {
-    assign(textPageCaptions(page, SubjectNumber_, ScriptName_));
+    assign(textPageCaptions(Catalogue::forLanguage(InfoLanguage_).textPage(), SubjectNumber_, ScriptName_));
 }
 
-void IntroEng::showSamples(LegacyFont script)
+void IntroEng::showSamples()
 {
-    assign(sampleCaptions(script, SubjectNumber_));
+    assign(sampleCaptions(ScriptName_, SubjectNumber_));
 }
 
 // Names the page's reading stops by what a listener hears there, places them

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "IntroductionChoice.h"
 #include "SamplePanels.h"
 #include "forms/ReadingStops.h"
 #include "forms/ScriptFaces.h"
@@ -20,10 +21,10 @@ struct TextPage;
 // through its buttons and the title bar, not on the cancel key as a dialog
 // otherwise would.
 //
-// Its load step takes over the chosen information language and script from
-// its host's summary labels (emptying them) and applies the catalogue:
-// fonts and subject captions for the language, the sample font for the
-// script (the Catalogue). Each subject button then draws a page into the page
+// It is made from the information language and the script chosen in the
+// launcher (IntroductionChoice). Its load step shows both and applies the
+// catalogue: fonts and subject captions for the language (the Catalogue),
+// the script's legacy font for the samples. Each subject button then draws a page into the page
 // labels Label8 to Label21: the text page of the language first
 // (englishPage(), hindiPage(), bengaliPage()), then the sample panel of the
 // script (sampleRows()). Which labels each of the two writes is fixed per
@@ -40,7 +41,7 @@ class IntroEng final : public QDialog
     Q_OBJECT
 
 public:
-    IntroEng(Platform &platform, IntroductionHost &host, QWidget *parent);
+    IntroEng(Platform &platform, IntroductionHost &host, const IntroductionChoice &choice, QWidget *parent);
     ~IntroEng() override;
     Q_DISABLE_COPY_MOVE(IntroEng)
 
@@ -51,7 +52,7 @@ protected:
 
 private:
     // Draws the page of SubjectNumber: the language's text page, then the
-    // script's samples. An unknown language or script skips its half.
+    // script's samples.
     void ShowSubjectPage();
 
     void connectHandlers();
@@ -62,8 +63,8 @@ private:
     void assign(const std::vector<LabelCaption> &captions);
 
     void showSubject(int subject);
-    void showTexts(const TextPage &page);
-    void showSamples(LegacyFont script);
+    void showTexts();
+    void showSamples();
     void offerPageReading();
     void restartIntroduction();
 
@@ -83,6 +84,6 @@ private:
     std::vector<int> readingOrder_; // page label numbers in the design's tab order
     ReadingStops readingStops_;
     int SubjectNumber_ = 0; // until a subject button sets it
-    QString InfoLanguage_;
-    QString ScriptName_;
+    const InfoLanguage InfoLanguage_;
+    const LegacyFont ScriptName_;
 };

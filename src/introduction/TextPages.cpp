@@ -1,7 +1,5 @@
 #include "TextPages.h"
 
-using namespace Qt::StringLiterals;
-
 std::span<const int> textPageLabels(int subject)
 {
     // Together with the sample panels this covers Label8 to Label21 on every
@@ -20,13 +18,13 @@ std::span<const int> textPageLabels(int subject)
     return owned[std::size_t(subject - 1)];
 }
 
-std::vector<LabelCaption> textPageCaptions(const TextPage &page, int subject, const QString &script)
+std::vector<LabelCaption> textPageCaptions(const TextPage &page, int subject, LegacyFont script)
 {
     std::vector<LabelCaption> captions;
     const std::span<const int> labels = textPageLabels(subject);
     if (labels.empty())
         return captions;
-    const bool gurumukhi = script == u"Gurumukhi"_s;
+    const bool gurumukhi = script == LegacyFont::Gurumukhi;
     const std::vector<PageCaption> &written = page.subjects[std::size_t(subject - 1)];
     for (const int label : labels) {
         QString text;

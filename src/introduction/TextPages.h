@@ -1,5 +1,6 @@
 #pragma once
 
+#include "script/LegacyFonts.h"
 #include "script/ScriptText.h"
 
 #include <QString>
@@ -24,8 +25,8 @@
 struct PageCaption {
     int label = 0;
     QString text;
-    // The form shown instead when the script is exactly "Gurumukhi"; most
-    // captions have none and leave it out.
+    // The form shown instead when the page is about Gurumukhi; most captions
+    // have none and leave it out.
     std::optional<QString> gurumukhiText = std::nullopt;
 };
 
@@ -64,7 +65,7 @@ inline constexpr std::array<std::pair<int, int>, 5> KeyingBesideSample{{{9, 10},
 std::span<const int> textPageLabels(int subject);
 
 // What a text page sets on a subject, in order: each label it owns, ascending,
-// with the page's caption for it (its Gurumukhi form when `script` is exactly
-// "Gurumukhi" and it has one) or the empty text. Nothing for a number outside
-// 1 to 7.
-std::vector<LabelCaption> textPageCaptions(const TextPage &page, int subject, const QString &script);
+// with the page's caption for it (its Gurumukhi form when the page is about
+// Gurumukhi and it has one) or the empty text. Nothing for a number outside 1
+// to 7.
+std::vector<LabelCaption> textPageCaptions(const TextPage &page, int subject, LegacyFont script);

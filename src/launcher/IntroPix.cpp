@@ -71,6 +71,8 @@ IntroPix::IntroPix(Platform &platform, const IntroA::Edition &edition, QWidget *
     , secondFrame_(controls_->named<FormPicture>(u"Picture2"_s, 1))
     , startupTimer_(controls_->namedTimer(u"Timer1"_s))
 {
+    for (int i = 0; i < LauncherChoice::ButtonCount; ++i)
+        choiceButtons_[std::size_t(i)]->setAccessibleDescription(LauncherChoice::description(Button(i)));
     connectHandlers();
 }
 
@@ -160,11 +162,6 @@ void IntroPix::apply(LauncherChoice::Change change)
         showSecondFrame();
         drawChoice(Focus::IntoStage);
         return;
-    case Change::HandOver:
-        showSecondFrame();
-        drawChoice(Focus::Stays);
-        showIntroduction();
-        return;
     }
 }
 
@@ -249,11 +246,13 @@ FormButton *IntroPix::firstOfferedButton() const
     return nullptr;
 }
 
-// The introduction, modal, over the language stage that "Show" has drawn.
+// The introduction, modal, over the language stage that "Show" has begun.
 // The stage's prompt is heard on the way back, not before the introduction.
-void IntroPix::showIntroduction()
+void IntroPix::showIntroduction(const IntroductionChoice &chosen)
 {
-    IntroEng introduction(platform_, *this, this);
+    showSecondFrame();
+    drawChoice(Focus::Stays);
+    IntroEng introduction(platform_, *this, chosen, this);
     introduction.load();
     introductionOpen_ = true;
     introduction.exec();
@@ -310,7 +309,8 @@ void IntroPix::Command3D11Click()
 
 void IntroPix::Command3D12Click()
 {
-    apply(choice_.show());
+    if (const std::optional<IntroductionChoice> chosen = choice_.show())
+        showIntroduction(*chosen);
 }
 
 void IntroPix::Command3D13Click(int index)
@@ -319,20 +319,6 @@ void IntroPix::Command3D13Click(int index)
         closeLauncher();
     else if (index == 1)
         showAbout();
-}
-
-QString IntroPix::takeLanguageCaption()
-{
-    const QString caption = choice_.takeLanguageCaption();
-    drawSummary();
-    return caption;
-}
-
-QString IntroPix::takeScriptCaption()
-{
-    const QString caption = choice_.takeScriptCaption();
-    drawSummary();
-    return caption;
 }
 
 // What "Restart Introduction" leaves behind: the second logo frame shown.

@@ -22,8 +22,8 @@ class Platform;
 // Its load step is the program's start-up sequence (single-instance prompt,
 // centring, first logo frame, the edition line, contribution notice). It then
 // draws the two-stage choice of an information language and a script
-// (LauncherChoice), which it hands to the introduction window through the
-// captions of its summary boxes (it is that window's IntroductionHost).
+// (LauncherChoice), and "Show" opens the introduction window with the chosen
+// pair, emptying the summary boxes (it is that window's IntroductionHost).
 // Pointer movement swaps its two logo frames. Closing it ends the process at
 // once.
 //
@@ -55,8 +55,6 @@ private:
     using Button = LauncherChoice::Button;
     using Column = LauncherChoice::Column;
 
-    QString takeLanguageCaption() override;
-    QString takeScriptCaption() override;
     void showRestartState() override;
 
     void connectHandlers();
@@ -71,7 +69,7 @@ private:
     void drawSummary();
     void leadIntoStage();
     FormButton *firstOfferedButton() const;
-    void showIntroduction();
+    void showIntroduction(const IntroductionChoice &chosen);
 
     void showFirstFrame();
     void showSecondFrame();

@@ -19,19 +19,19 @@ using Stage = LauncherChoice::Stage;
 // language its script is read in where it names one; otherwise, and for the
 // two buttons that name none, its script.
 struct Meaning {
-    QStringView language;
-    QStringView script;
+    std::optional<InfoLanguage> language;
+    std::optional<LegacyFont> script;
 };
 
 constexpr std::array<Meaning, LauncherChoice::ButtonCount> Meanings{{
-    {u"English", u""},
-    {u"Hindi", u"Devanagari"},
-    {u"Hindi", u"Devanagari"},
-    {u"", u"Devanagari"},
-    {u"", u"Devanagari"},
-    {u"Bengali", u"Bengali"},
-    {u"Hindi", u"Gujarati"},
-    {u"Hindi", u"Gurumukhi"},
+    {InfoLanguage::English, std::nullopt},
+    {InfoLanguage::Hindi, LegacyFont::Devanagari},
+    {InfoLanguage::Hindi, LegacyFont::Devanagari},
+    {std::nullopt, LegacyFont::Devanagari},
+    {std::nullopt, LegacyFont::Devanagari},
+    {InfoLanguage::Bengali, LegacyFont::Bengali},
+    {InfoLanguage::Hindi, LegacyFont::Gujarati},
+    {InfoLanguage::Hindi, LegacyFont::Gurumukhi},
 }};
 
 const Meaning &meaningOf(Button button)
@@ -55,6 +55,18 @@ LauncherChoice::LauncherChoice(IntroA::Edition edition)
 {
 }
 
+QString LauncherChoice::description(Button button)
+{
+    const Meaning &meaning = meaningOf(button);
+    if (!meaning.script)
+        return {};
+    const QString chooses = u"chooses the "_s + displayName(*meaning.script) + u" script"_s;
+    if (!meaning.language)
+        return chooses.at(0).toUpper() + chooses.mid(1);
+    return u"Shows the information in "_s + displayName(*meaning.language) + u"; once a language is chosen, "_s
+         + chooses;
+}
+
 LauncherChoice::Change LauncherChoice::start()
 {
     if (!offersStart())
@@ -75,7 +87,7 @@ LauncherChoice::Change LauncherChoice::press(Button button)
 // would, also where the edition does not offer that button.
 LauncherChoice::Change LauncherChoice::pressHeader(Column column)
 {
-    if (!showsHeader(column) || !InfoLanguage_.isEmpty())
+    if (!showsHeader(column) || InfoLanguage_)
         return Change::Nothing;
     choose(FirstButtons[std::size_t(column)]);
     return Change::NewStage;
@@ -90,29 +102,28 @@ LauncherChoice::Change LauncherChoice::reselect()
     return Change::Restart;
 }
 
-// The choice goes back to the language stage before the introduction opens;
-// the summary boxes keep the names for the introduction to take.
-LauncherChoice::Change LauncherChoice::show()
+std::optional<IntroductionChoice> LauncherChoice::show()
 {
     if (!complete())
-        return Change::Nothing;
-    ShowLanguageChoice();
-    return Change::HandOver;
-}
-
-QString LauncherChoice::takeLanguageCaption()
-{
-    return std::exchange(languageCaption_, QString());
-}
-
-QString LauncherChoice::takeScriptCaption()
-{
-    return std::exchange(scriptCaption_, QString());
+        return std::nullopt;
+    const IntroductionChoice chosen{*InfoLanguage_, *ScriptName_};
+    restart();
+    return chosen;
 }
 
 bool LauncherChoice::complete() const
 {
-    return !InfoLanguage_.isEmpty() && !ScriptName_.isEmpty();
+    return InfoLanguage_ && ScriptName_;
+}
+
+QString LauncherChoice::languageCaption() const
+{
+    return languageShown_ ? displayName(*languageShown_) : QString();
+}
+
+QString LauncherChoice::scriptCaption() const
+{
+    return scriptShown_ ? displayName(*scriptShown_) : QString();
 }
 
 bool LauncherChoice::offers(Button button) const
@@ -194,17 +205,17 @@ QString LauncherChoice::summary() const
 {
     if (!complete())
         return {};
-    return summaryOpening() + u' ' + languageCaption_ + u' ' + summaryClosing() + u' ' + scriptCaption_;
+    return summaryOpening() + u' ' + languageCaption() + u' ' + summaryClosing() + u' ' + scriptCaption();
 }
 
 void LauncherChoice::choose(Button button)
 {
     const Meaning &meaning = meaningOf(button);
-    if (InfoLanguage_.isEmpty() && !meaning.language.isEmpty()) {
-        InfoLanguage_ = meaning.language.toString();
+    if (!InfoLanguage_ && meaning.language) {
+        InfoLanguage_ = meaning.language;
         ShowScriptChoice();
     } else {
-        ScriptName_ = meaning.script.toString();
+        ScriptName_ = meaning.script;
         ShowChosenScript();
     }
 }
@@ -212,8 +223,8 @@ void LauncherChoice::choose(Button button)
 // The language stage, begun again with empty summary boxes.
 void LauncherChoice::restart()
 {
-    languageCaption_.clear();
-    scriptCaption_.clear();
+    languageShown_.reset();
+    scriptShown_.reset();
     ShowLanguageChoice();
 }
 
@@ -221,18 +232,18 @@ void LauncherChoice::ShowLanguageChoice()
 {
     stage_ = Stage::Language;
     marathiWithdrawn_ = false;
-    InfoLanguage_ = u""_s;
-    ScriptName_ = u""_s;
+    InfoLanguage_.reset();
+    ScriptName_.reset();
 }
 
 void LauncherChoice::ShowScriptChoice()
 {
-    languageCaption_ = InfoLanguage_;
-    stage_ = ScriptName_.isEmpty() ? Stage::Script : Stage::ScriptConfirm;
+    languageShown_ = InfoLanguage_;
+    stage_ = ScriptName_ ? Stage::ScriptConfirm : Stage::Script;
 }
 
 void LauncherChoice::ShowChosenScript()
 {
-    scriptCaption_ = ScriptName_;
-    stage_ = InfoLanguage_.isEmpty() ? Stage::ScriptFirst : Stage::Ready;
+    scriptShown_ = ScriptName_;
+    stage_ = InfoLanguage_ ? Stage::Ready : Stage::ScriptFirst;
 }

@@ -1,14 +1,18 @@
 #pragma once
 
 #include "edition/IntroA.h"
+#include "introduction/IntroductionChoice.h"
 
 #include <QString>
+
+#include <optional>
 
 // The launcher's two-stage choice, without its window: the stage it is in,
 // the information language and the script chosen so far, what the summary
 // boxes show, and which buttons, headers and prompt each stage offers.
 // IntroPix draws it. Every press on the launcher is one call here, which
-// answers what the press changed.
+// answers what the press changed; "Show" answers with what the introduction
+// is to be made from.
 //
 // Beside the plain way (Language, Script, Ready) the choice has the design's
 // byway: a Devanagari button that names no information language chooses the
@@ -36,30 +40,33 @@ public:
         Nothing,  // the press does nothing at this stage
         NewStage, // a stage to draw and to lead into
         Restart,  // the language stage, begun again with empty summary boxes
-        HandOver, // the language stage again, and the introduction to open
-                  // with what the summary boxes show
     };
 
     explicit LauncherChoice(IntroA::Edition edition = {});
+
+    // What a button chooses, for a listener: "Shows the information in
+    // Hindi; once a language is chosen, chooses the Devanagari script", or
+    // "Chooses the Devanagari script"; nothing for English, which says it.
+    static QString description(Button button);
 
     Change start();
     Change press(Button button);
     Change pressHeader(Column column);
     Change reselect();
-    Change show();
-
-    // The summary boxes' names, each taken once by the introduction.
-    QString takeLanguageCaption();
-    QString takeScriptCaption();
+    // Once both are chosen: the language stage again, with empty summary
+    // boxes, and the chosen pair handed over for the introduction to open
+    // with. Nothing before.
+    std::optional<IntroductionChoice> show();
 
     Stage stage() const { return stage_; }
     const IntroA::Edition &edition() const { return edition_; }
     // Empty until chosen.
-    QString language() const { return InfoLanguage_; }
-    QString script() const { return ScriptName_; }
+    std::optional<InfoLanguage> language() const { return InfoLanguage_; }
+    std::optional<LegacyFont> script() const { return ScriptName_; }
     bool complete() const;
-    QString languageCaption() const { return languageCaption_; }
-    QString scriptCaption() const { return scriptCaption_; }
+    // The names that the summary boxes show; empty where they show none.
+    QString languageCaption() const;
+    QString scriptCaption() const;
 
     bool offers(Button button) const;
     bool showsHeader(Column column) const;
@@ -83,8 +90,8 @@ private:
     IntroA::Edition edition_;
     Stage stage_ = Stage::Welcome;
     bool marathiWithdrawn_ = false;
-    QString InfoLanguage_;
-    QString ScriptName_;
-    QString languageCaption_;
-    QString scriptCaption_;
+    std::optional<InfoLanguage> InfoLanguage_;
+    std::optional<LegacyFont> ScriptName_;
+    std::optional<InfoLanguage> languageShown_;
+    std::optional<LegacyFont> scriptShown_;
 };

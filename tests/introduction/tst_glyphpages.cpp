@@ -196,16 +196,16 @@ void Tst_glyphpages::explanationsAreDistinct()
 void Tst_glyphpages::shouldShowExplanationsInUnicodeBesideLegacyCaptions_data()
 {
     QTest::addColumn<QString>("how");
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("script");
+    QTest::addColumn<InfoLanguage>("language");
+    QTest::addColumn<LegacyFont>("script");
     QTest::addColumn<int>("subject");
     for (const char *how : {"installed", "forced"})
-        for (const char *language : {"Hindi", "Bengali"})
-            for (const char *script : {"Devanagari", "Bengali", "Gujarati", "Gurumukhi"})
+        for (const InfoLanguage language : {InfoLanguage::Hindi, InfoLanguage::Bengali})
+            for (const LegacyFont script : AllLegacyFonts)
                 for (int subject = 1; subject <= 7; ++subject)
-                    QTest::addRow("legacy fonts %s, %s about %s, subject %d", how, language, script, subject)
-                        << QString::fromLatin1(how) << QString::fromLatin1(language) << QString::fromLatin1(script)
-                        << subject;
+                    QTest::addRow("legacy fonts %s, %s about %s, subject %d", how, qPrintable(designedName(language)),
+                                  qPrintable(designedName(script)), subject)
+                        << QString::fromLatin1(how) << language << script << subject;
 }
 
 // Where the legacy fonts are shown, the captions and samples whose glyph
@@ -215,13 +215,12 @@ void Tst_glyphpages::shouldShowExplanationsInUnicodeBesideLegacyCaptions_data()
 void Tst_glyphpages::shouldShowExplanationsInUnicodeBesideLegacyCaptions()
 {
     QFETCH(QString, how);
-    QFETCH(QString, language);
-    QFETCH(QString, script);
+    QFETCH(InfoLanguage, language);
+    QFETCH(LegacyFont, script);
     QFETCH(int, subject);
-    const Catalogue::LanguageEntry &entry = *Catalogue::findLanguage(language);
+    const Catalogue::LanguageEntry &entry = Catalogue::forLanguage(language);
     const LegacyFont languageFont = *legacyFontWithFace(entry.fontFace);
-    const LegacyFont scriptFont = Catalogue::findScript(script)->font;
-    IntroFixture intro(language, script, legacyFontsShown(how));
+    IntroFixture intro({language, script}, legacyFontsShown(how));
     intro.clickSubject(subject);
     const FormControls &controls = controlsOf(intro.window());
 
@@ -241,12 +240,12 @@ void Tst_glyphpages::shouldShowExplanationsInUnicodeBesideLegacyCaptions()
     }
     QVERIFY(explanations > 0);
 
-    for (const LabelCaption &sample : sampleCaptions(scriptFont, subject)) {
+    for (const LabelCaption &sample : sampleCaptions(script, subject)) {
         if (sample.text.glyphs == sample.text.unicode)
             continue; // the file names on the last page
         FormLabel *label = controls.label(u"Label"_s + QString::number(sample.label));
         QCOMPARE(label->caption(), sample.text.glyphs);
-        QCOMPARE(label->font().family(), legacyFace(scriptFont));
+        QCOMPARE(label->font().family(), legacyFace(script));
         QCOMPARE(spokenName(label), sample.text.unicode);
     }
 
@@ -355,13 +354,13 @@ void Tst_glyphpages::labelsWritten()
 
 void Tst_glyphpages::captionNamesItsPage_data()
 {
-    QTest::addColumn<QString>("language");
+    QTest::addColumn<InfoLanguage>("language");
     QTest::addColumn<int>("subject");
     // The subjects whose pages use the word that their button shows.
     for (const int subject : {2, 4, 6})
-        QTest::addRow("Hindi %d", subject) << u"Hindi"_s << subject;
+        QTest::addRow("Hindi %d", subject) << InfoLanguage::Hindi << subject;
     for (const int subject : {2, 4, 5, 6})
-        QTest::addRow("Bengali %d", subject) << u"Bengali"_s << subject;
+        QTest::addRow("Bengali %d", subject) << InfoLanguage::Bengali << subject;
 }
 
 // A subject's button and its page name the subject with the same word: the
@@ -369,9 +368,9 @@ void Tst_glyphpages::captionNamesItsPage_data()
 // (व्यंजनवर्णों, ব্যঞ্জনবর্ণের).
 void Tst_glyphpages::captionNamesItsPage()
 {
-    QFETCH(QString, language);
+    QFETCH(InfoLanguage, language);
     QFETCH(int, subject);
-    const Catalogue::LanguageEntry &entry = *Catalogue::findLanguage(language);
+    const Catalogue::LanguageEntry &entry = Catalogue::forLanguage(language);
     const QString caption = entry.subjectCaptions.at(std::size_t(subject - 1)).unicode;
     QString page;
     for (const PageCaption &text : entry.textPage().subjects.at(std::size_t(subject - 1)))

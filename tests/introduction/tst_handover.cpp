@@ -6,6 +6,7 @@
 #include "support/Controls.h"
 #include "support/FakeHost.h"
 #include "support/FakePlatform.h"
+#include "support/IntroFixture.h"
 
 #include <QTest>
 
@@ -20,35 +21,24 @@ class HandOverTest final : public QObject
 private Q_SLOTS:
     void initTestCase() { Fonts::installSubstitutes(); }
 
-    void shouldTakeTheLanguageThenTheScriptOnce_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("script");
-        QTest::newRow("English about Devanagari") << u"English"_s << u"Devanagari"_s;
-        QTest::newRow("Hindi about Gurumukhi") << u"Hindi"_s << u"Gurumukhi"_s;
-        QTest::newRow("Bengali about Bengali") << u"Bengali"_s << u"Bengali"_s;
-        QTest::newRow("nothing chosen") << QString() << QString();
-        QTest::newRow("a language the catalogue lacks") << u"Tamil"_s << u"Gujarati"_s;
-    }
+    void shouldShowTheChoiceItIsMadeFromOnceLoaded_data() { addLanguageAndScriptRows(); }
 
-    void shouldTakeTheLanguageThenTheScriptOnce()
+    void shouldShowTheChoiceItIsMadeFromOnceLoaded()
     {
-        QFETCH(QString, language);
-        QFETCH(QString, script);
+        QFETCH(InfoLanguage, language);
+        QFETCH(LegacyFont, script);
         FakePlatform platform;
-        FakeHost host(language, script);
-        IntroEng window(platform, host, nullptr);
-        QVERIFY(host.calls.isEmpty()); // nothing is taken before the load step
+        FakeHost host;
+        IntroEng window(platform, host, {language, script}, nullptr);
+        const FormControls &controls = controlsOf(window);
+        QCOMPARE(window.windowTitle(), u"Korvani Introduction"_s); // the design's, until the load step
 
         window.load();
 
-        QCOMPARE(host.calls, (QStringList{u"language"_s, u"script"_s}));
-        QCOMPARE(controlsOf(window).label(u"Label22"_s, 0)->caption(), language);
-        QCOMPARE(controlsOf(window).label(u"Label23"_s, 0)->caption(), script);
-        QVERIFY(window.windowTitle().endsWith(script));
-        // Taken means gone: a second take gets nothing.
-        QCOMPARE(host.takeLanguageCaption(), QString());
-        QCOMPARE(host.takeScriptCaption(), QString());
+        QCOMPARE(controls.label(u"Label22"_s, 0)->caption(), designedName(language));
+        QCOMPARE(controls.label(u"Label23"_s, 0)->caption(), designedName(script));
+        QCOMPARE(window.windowTitle(), u"Korvani Introduction About "_s + designedName(script));
+        QCOMPARE(host.restarts, 0);
     }
 
     void shouldAskForTheRestartStateOnlyOnRestart_data()
@@ -69,13 +59,12 @@ private Q_SLOTS:
         QFETCH(bool, closes);
         QFETCH(bool, restarts);
         FakePlatform platform;
-        FakeHost host(u"English"_s, u"Devanagari"_s);
-        IntroEng window(platform, host, nullptr);
+        FakeHost host;
+        IntroEng window(platform, host, {InfoLanguage::English, LegacyFont::Devanagari}, nullptr);
         host.introduction = &window;
         window.load();
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        host.calls.clear();
 
         if (action == u"titlebar"_s)
             window.close();
@@ -85,7 +74,7 @@ private Q_SLOTS:
             controlsOf(window).button(action)->click();
 
         QCOMPARE(window.isVisible(), !closes);
-        QCOMPARE(host.calls, restarts ? QStringList{u"restart"_s} : QStringList{});
+        QCOMPARE(host.restarts, restarts ? 1 : 0);
         // The host is put back only once the introduction has gone.
         QVERIFY(!host.introductionOpenWhenRestarted);
         QCOMPARE(platform.terminations, 0);

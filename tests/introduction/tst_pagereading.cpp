@@ -133,12 +133,12 @@ private Q_SLOTS:
     // heard: where the legacy fonts show them, a listener hears the same.
     void shouldReadEachPageInReadingOrder()
     {
-        QFETCH(QString, language);
-        QFETCH(QString, script);
+        QFETCH(InfoLanguage, language);
+        QFETCH(LegacyFont, script);
         const ScreenReader screenReader;
         QVERIFY(screenReader.working());
-        IntroFixture unicode(language, script, unicodeFonts());
-        IntroFixture legacy(language, script);
+        IntroFixture unicode({language, script}, unicodeFonts());
+        IntroFixture legacy({language, script});
 
         for (int subject = 1; subject <= Subjects; ++subject) {
             showAndActivate(unicode.window());
@@ -157,7 +157,7 @@ private Q_SLOTS:
     // Close, Restart Introduction, then the subjects from the top.
     void shouldKeepTheDesignsTabOrderWithoutAScreenReader()
     {
-        IntroFixture intro(u"English"_s, u"Devanagari"_s, unicodeFonts());
+        IntroFixture intro({InfoLanguage::English, LegacyFont::Devanagari}, unicodeFonts());
         showAndActivate(intro.window());
         for (int subject = 1; subject <= Subjects; ++subject) {
             auto *button = controlsOf(intro.window()).button(subjectButtonName(subject));
@@ -182,7 +182,7 @@ private Q_SLOTS:
     // subject's button; once it stops, the labels take no focus again.
     void shouldFollowAScreenReaderSwitchedOnAndOff()
     {
-        IntroFixture intro(u"English"_s, u"Gujarati"_s, unicodeFonts());
+        IntroFixture intro({InfoLanguage::English, LegacyFont::Gujarati}, unicodeFonts());
         showAndActivate(intro.window());
         auto *syllables = controlsOf(intro.window()).button(subjectButtonName(4));
         syllables->setFocus();

@@ -1,5 +1,6 @@
 #include "edition/IntroA.h"
 #include "launcher/LauncherChoice.h"
+#include "support/Choices.h"
 
 #include <QTest>
 
@@ -23,6 +24,7 @@ const QStringList ButtonNames{u"English"_s, u"Hindi"_s,   u"Nepali"_s,   u"Marat
 const QStringList ColumnNames{u"English"_s, u"Devanagari"_s, u"Bengali"_s, u"Gujarati"_s, u"Gurumukhi"_s};
 
 // A step is "start", "reselect", "show", a button's name or "header NAME".
+// "Show", where it hands over, begins the choice again.
 Change take(LauncherChoice &choice, const QString &step)
 {
     if (step == u"start"_s)
@@ -30,7 +32,7 @@ Change take(LauncherChoice &choice, const QString &step)
     if (step == u"reselect"_s)
         return choice.reselect();
     if (step == u"show"_s)
-        return choice.show();
+        return choice.show() ? Change::Restart : Change::Nothing;
     if (step.startsWith(u"header "_s))
         return choice.pressHeader(Column(ColumnNames.indexOf(step.mid(7))));
     const qsizetype button = ButtonNames.indexOf(step);
@@ -137,8 +139,7 @@ private Q_SLOTS:
             Stage::Language);
     }
 
-    // The summary boxes show what is chosen, except after "Show", whose names
-    // stay for the introduction to take.
+    // The summary boxes show what is chosen.
     void shouldFollowEveryPath()
     {
         QFETCH(QStringList, steps);
@@ -148,11 +149,9 @@ private Q_SLOTS:
 
         const LauncherChoice choice = after(steps);
         QCOMPARE(choice.stage(), stage);
-        QCOMPARE(choice.language(), language);
-        QCOMPARE(choice.script(), script);
+        QCOMPARE(choice.language() ? designedName(*choice.language()) : QString(), language);
+        QCOMPARE(choice.script() ? designedName(*choice.script()) : QString(), script);
         QCOMPARE(choice.complete(), !language.isEmpty() && !script.isEmpty());
-        if (steps.endsWith(u"show"_s) && stage == Stage::Language)
-            return;
         QCOMPARE(choice.languageCaption(), language);
         QCOMPARE(choice.scriptCaption(), script);
     }
@@ -235,32 +234,62 @@ private Q_SLOTS:
         }
         for (int i = 0; i < LauncherChoice::ColumnCount; ++i) {
             LauncherChoice choice = before;
-            const bool acts = before.showsHeader(Column(i)) && before.language().isEmpty();
+            const bool acts = before.showsHeader(Column(i)) && !before.language();
             QCOMPARE(choice.pressHeader(Column(i)) != Change::Nothing, acts);
         }
         LauncherChoice choice = before;
         QCOMPARE(choice.reselect() != Change::Nothing, before.offersReselect());
         choice = before;
-        QCOMPARE(choice.show(), before.complete() ? Change::HandOver : Change::Nothing);
+        QCOMPARE(choice.show().has_value(), before.complete());
         choice = before;
         QCOMPARE(choice.start(), Change::Restart);
     }
 
-    void shouldHandOverTheSummaryOnce()
+    // "Show" hands over what the summary names, once, and empties it.
+    void shouldHandOverTheSummarysPairOnce()
     {
         LauncherChoice choice = after({u"start"_s, u"Bengali"_s, u"Punjabi"_s});
         QCOMPARE(choice.summary(), u"Introduction in Bengali about the script for Gurumukhi"_s);
 
-        QCOMPARE(choice.show(), Change::HandOver);
+        const std::optional<IntroductionChoice> handedOver = choice.show();
+        QVERIFY(handedOver);
+        QCOMPARE(handedOver->language, InfoLanguage::Bengali);
+        QCOMPARE(handedOver->script, LegacyFont::Gurumukhi);
         QCOMPARE(choice.summary(), QString());
-        QCOMPARE(choice.takeLanguageCaption(), u"Bengali"_s);
-        QCOMPARE(choice.takeScriptCaption(), u"Gurumukhi"_s);
-        QCOMPARE(choice.takeLanguageCaption(), QString());
-        QCOMPARE(choice.takeScriptCaption(), QString());
-        QCOMPARE(choice.show(), Change::Nothing);
+        QCOMPARE(choice.languageCaption(), QString());
+        QCOMPARE(choice.scriptCaption(), QString());
+        QVERIFY(!choice.show());
 
         const LauncherChoice confirm = after({u"start"_s, u"Sanskrit"_s, u"English"_s});
         QCOMPARE(confirm.summary(), u"Introduction in English about the script for Devanagari"_s);
+    }
+
+    void shouldDescribeWhatEachButtonChooses_data()
+    {
+        QTest::addColumn<int>("button");
+        for (int i = 0; i < LauncherChoice::ButtonCount; ++i)
+            QTest::addRow("%s", qPrintable(ButtonNames[i])) << i;
+    }
+
+    // A listener hears what a press will choose, in either stage.
+    void shouldDescribeWhatEachButtonChooses()
+    {
+        QFETCH(int, button);
+        const QString description = LauncherChoice::description(Button(button));
+        LauncherChoice inLanguageStage = after({u"start"_s});
+        inLanguageStage.press(Button(button));
+        if (const auto language = inLanguageStage.language())
+            QVERIFY2(description.isEmpty() ? *language == InfoLanguage::English
+                                           : description.startsWith(u"Shows the information in "_s
+                                                                    + designedName(*language) + u"; "_s),
+                     qPrintable(description));
+        else
+            QCOMPARE(description, u"Chooses the "_s + designedName(*inLanguageStage.script()) + u" script"_s);
+
+        LauncherChoice inScriptStage = after({u"start"_s, u"English"_s});
+        if (inScriptStage.press(Button(button)) != Change::Nothing)
+            QVERIFY2(description.endsWith(u"hooses the "_s + designedName(*inScriptStage.script()) + u" script"_s),
+                     qPrintable(description));
     }
 
     void shouldOfferTheEditionsScripts_data()
@@ -302,7 +331,7 @@ private Q_SLOTS:
         // A header chooses as its first button would, offered or not.
         LauncherChoice byHeader = choice;
         QCOMPARE(byHeader.pressHeader(Column::Devanagari), Change::NewStage);
-        QCOMPARE(byHeader.language(), u"Hindi"_s);
+        QCOMPARE(byHeader.language(), InfoLanguage::Hindi);
 
         choice.press(Button::English);
         QCOMPARE(offeredButtons(choice), scriptStage);

@@ -199,7 +199,7 @@ private Q_SLOTS:
             click(launcher, key);
 
         // While the introduction window is open the launcher is already back in
-        // its language stage, with the chosen names still in the summary.
+        // its language stage, with its summary boxes emptied.
         QStringList shownWhileOpen;
         QString label9WhileOpen;
         QTimer::singleShot(0, this, [&] {
@@ -217,7 +217,7 @@ private Q_SLOTS:
         QStringList expected = LanguageStage;
         expected.sort();
         QCOMPARE(shownWhileOpen, expected);
-        QCOMPARE(label9WhileOpen, u""_s); // taken over by the introduction window
+        QCOMPARE(label9WhileOpen, u""_s); // handed over to the introduction window
         QCOMPARE(shownChoiceControls(launcher), expected);
         QCOMPARE(controlsOf(launcher).label(u"Label9"_s)->caption(), u""_s);
         QCOMPARE(controlsOf(launcher).label(u"Label10"_s)->caption(), u""_s);

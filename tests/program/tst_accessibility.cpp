@@ -69,24 +69,23 @@ private Q_SLOTS:
 
     void shouldSpeakEveryPage()
     {
-        QFETCH(QString, language);
-        QFETCH(QString, script);
-        IntroFixture intro(language, script);
+        QFETCH(InfoLanguage, language);
+        QFETCH(LegacyFont, script);
+        IntroFixture intro({language, script});
         const FormControls &controls = controlsOf(intro.window());
         // The subject buttons and their heading say in glyph codes what they
         // show in Unicode; the English ones, in capitals, say their names.
         static const QStringList subjects{u"Basic idea"_s, u"Alphabet"_s, u"Keying"_s,    u"Syllables"_s,
                                           u"Vowels"_s,     u"Consonants"_s, u"More info"_s, u"Pick a subject"_s};
-        const IntroFixture unicode(language, script, QtPlatform(ScriptTextOption::Unicode).scriptFonts());
+        const IntroFixture unicode({language, script}, QtPlatform(ScriptTextOption::Unicode).scriptFonts());
         QStringList names = pageLabelNames({24});
         for (int subject = 1; subject <= 7; ++subject)
             names.insert(subject - 1, u"Command3D"_s + QString::number(subject + 3));
         for (qsizetype i = 0; i < names.size(); ++i) {
             const QString shown = captionOf(controlsOf(unicode.window()).control(names[i]));
-            QCOMPARE(spokenName(controls.control(names[i])), language == u"English"_s ? subjects[i] : shown);
+            QCOMPARE(spokenName(controls.control(names[i])), language == InfoLanguage::English ? subjects[i] : shown);
         }
 
-        const LegacyFont font = *legacyFontWithFace(Designed::LegacyFaces.value(script));
         for (int subject = 1; subject <= 7; ++subject) {
             intro.clickSubject(subject);
             verifyEverySpeakable(controls, u"subject "_s + QString::number(subject));
@@ -97,7 +96,7 @@ private Q_SLOTS:
                 // Samples are spoken as real letters of the script.
                 const QString spoken = spokenName(controls.control(name));
                 const bool inBlock = std::any_of(spoken.cbegin(), spoken.cend(), [&](QChar c) {
-                    return inScriptBlock(font, c.unicode());
+                    return inScriptBlock(script, c.unicode());
                 });
                 QVERIFY2(inBlock, qPrintable(name + u" on subject "_s + QString::number(subject) + u": "_s + spoken));
             }
@@ -110,24 +109,24 @@ private Q_SLOTS:
 
     void shouldSpeakSamplesAsUnicode_data()
     {
-        QTest::addColumn<QString>("script");
+        QTest::addColumn<LegacyFont>("script");
         QTest::addColumn<int>("subject");
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("spoken");
-        QTest::newRow("Devanagari kaa") << u"Devanagari"_s << 1 << u"Label19"_s << u"का"_s;
-        QTest::newRow("Bengali aakaa") << u"Bengali"_s << 1 << u"Label21"_s << u"আকা"_s;
-        QTest::newRow("Gujarati rshlee") << u"Gujarati"_s << 4 << u"Label10"_s << u"ર્શ્લી"_s;
-        QTest::newRow("Gurumukhi ddva") << u"Gurumukhi"_s << 4 << u"Label10"_s << u"ਦ੍ਵ"_s;
-        QTest::newRow("Devanagari eekee") << u"Devanagari"_s << 5 << u"Label12"_s << u"ऐकै"_s;
+        QTest::newRow("Devanagari kaa") << LegacyFont::Devanagari << 1 << u"Label19"_s << u"का"_s;
+        QTest::newRow("Bengali aakaa") << LegacyFont::Bengali << 1 << u"Label21"_s << u"আকা"_s;
+        QTest::newRow("Gujarati rshlee") << LegacyFont::Gujarati << 4 << u"Label10"_s << u"ર્શ્લી"_s;
+        QTest::newRow("Gurumukhi ddva") << LegacyFont::Gurumukhi << 4 << u"Label10"_s << u"ਦ੍ਵ"_s;
+        QTest::newRow("Devanagari eekee") << LegacyFont::Devanagari << 5 << u"Label12"_s << u"ऐकै"_s;
     }
 
     void shouldSpeakSamplesAsUnicode()
     {
-        QFETCH(QString, script);
+        QFETCH(LegacyFont, script);
         QFETCH(int, subject);
         QFETCH(QString, label);
         QFETCH(QString, spoken);
-        IntroFixture intro(u"English"_s, script);
+        IntroFixture intro({InfoLanguage::English, script});
         intro.clickSubject(subject);
         QCOMPARE(spokenName(controlsOf(intro.window()).control(label)), spoken);
     }
@@ -136,17 +135,17 @@ private Q_SLOTS:
     // shown, in their own language.
     void shouldSpeakHindiAndBengaliExplanationsInTheirScript_data()
     {
-        QTest::addColumn<QString>("language");
+        QTest::addColumn<InfoLanguage>("language");
         QTest::addColumn<QString>("opening");
-        QTest::newRow("Hindi") << u"Hindi"_s << u"केवल अलग-अलग वर्णों"_s;
-        QTest::newRow("Bengali") << u"Bengali"_s << u"শুধু আলাদা আলাদা বর্ণ"_s;
+        QTest::newRow("Hindi") << InfoLanguage::Hindi << u"केवल अलग-अलग वर्णों"_s;
+        QTest::newRow("Bengali") << InfoLanguage::Bengali << u"শুধু আলাদা আলাদা বর্ণ"_s;
     }
 
     void shouldSpeakHindiAndBengaliExplanationsInTheirScript()
     {
-        QFETCH(QString, language);
+        QFETCH(InfoLanguage, language);
         QFETCH(QString, opening);
-        IntroFixture intro(language, u"Devanagari"_s);
+        IntroFixture intro({language, LegacyFont::Devanagari});
         intro.clickSubject(4);
         for (const QString &name : {u"Label8"_s, u"Label13"_s, u"Label15"_s}) {
             const FormLabel *label = controlsOf(intro.window()).label(name);

@@ -3,6 +3,7 @@
 #include "launcher/IntroPixDesign.h"
 #include "script/GlyphDecoding.h"
 #include "script/ScriptText.h"
+#include "support/Choices.h"
 #include "support/Conversions.h"
 #include "support/ScriptBlocks.h"
 
@@ -124,8 +125,8 @@ std::vector<ScriptCaption> scriptCaptions()
         if (!font)
             continue;
         for (std::size_t i = 0; i < entry.subjectCaptions.size(); ++i)
-            captions.push_back({u"%1 subject %2"_s.arg(entry.language).arg(i + 1), *font, entry.subjectCaptions[i]});
-        captions.push_back({entry.language + u" heading"_s, *font, entry.heading});
+            captions.push_back({u"%1 subject %2"_s.arg(designedName(entry.language)).arg(i + 1), *font, entry.subjectCaptions[i]});
+        captions.push_back({designedName(entry.language) + u" heading"_s, *font, entry.heading});
     }
     for (const SampleRow &row : sampleRows()) {
         for (const LegacyFont font : AllLegacyFonts) {

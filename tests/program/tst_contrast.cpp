@@ -41,7 +41,8 @@ struct Scene {
         for (const QString &name : buttons.first(clicks < 0 ? 3 : clicks))
             launcher.findChild<QAbstractButton *>(name)->click();
         if (clicks == -1) {
-            introduction = std::make_unique<IntroEng>(platform, launcher, &launcher);
+            const IntroductionChoice englishAboutDevanagari{InfoLanguage::English, LegacyFont::Devanagari};
+            introduction = std::make_unique<IntroEng>(platform, launcher, englishAboutDevanagari, &launcher);
             introduction->load();
             window = introduction.get();
             design = &introEngDesign();

@@ -14,27 +14,49 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// The real launcher with a choice in its summary boxes, as its buttons write
-// it, and the introduction window loaded from it (not shown).
+// The real launcher, and over it an introduction window made and loaded as
+// "Show" makes it (not shown).
 struct LaunchedIntroduction {
-    LaunchedIntroduction(const QString &language, const QString &script)
-    {
-        controlsOf(launcher).label(u"Label9"_s)->setCaption(language);
-        controlsOf(launcher).label(u"Label10"_s)->setCaption(script);
-        introduction = std::make_unique<IntroEng>(platform, launcher, &launcher);
-        introduction->load();
-    }
-
     FakePlatform platform;
     IntroPix launcher{platform};
-    std::unique_ptr<IntroEng> introduction;
+    std::unique_ptr<IntroEng> introduction = [this] {
+        auto window = std::make_unique<IntroEng>(
+            platform, launcher, IntroductionChoice{InfoLanguage::English, LegacyFont::Devanagari}, &launcher);
+        window->load();
+        return window;
+    }();
 };
+
+void clickVisible(QWidget *button)
+{
+    QVERIFY(button->isVisible());
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// Presses "Show" and, while the introduction it opens is in front, runs `use`
+// on it; closes it then, where `use` has not. Returns whether it opened.
+bool showIntroduction(IntroPix &launcher, const std::function<void(IntroEng &)> &use)
+{
+    bool opened = false;
+    QTimer::singleShot(0, &launcher, [&] {
+        auto *window = qobject_cast<IntroEng *>(QApplication::activeModalWidget());
+        if (!window)
+            return;
+        opened = true;
+        use(*window);
+        if (window->isVisible()) // a failed check must not leave the test blocked
+            window->close();
+    });
+    clickVisible(controlsOf(launcher).button(u"Command3D12"_s)); // returns once the introduction is closed
+    return opened;
+}
 
 } // namespace
 
@@ -48,11 +70,57 @@ class IntroductionRunTest final : public QObject
 private Q_SLOTS:
     void initTestCase() { Fonts::installSubstitutes(); }
 
-    void shouldEmptyTheLaunchersSummaryWhenTakenOver()
+    // Every pair the launcher's buttons choose opens the introduction on that
+    // pair, with the launcher's summary boxes emptied.
+    void shouldOpenTheIntroductionOnThePairChosen_data()
     {
-        LaunchedIntroduction intro(u"English"_s, u"Devanagari"_s);
-        QCOMPARE(controlsOf(intro.launcher).label(u"Label9"_s)->caption(), QString());
-        QCOMPARE(controlsOf(intro.launcher).label(u"Label10"_s)->caption(), QString());
+        QTest::addColumn<QStringList>("presses");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("sampleFont");
+        const QList<std::pair<QString, QString>> languages{
+            {u"Command3D1"_s, u"English"_s}, {u"Command3D2"_s, u"Hindi"_s}, {u"Command3D5"_s, u"Bengali"_s}};
+        const QList<std::tuple<QString, QString, QString>> scripts{
+            {u"Command3D2"_s, u"Devanagari"_s, u"KDEV01__"_s},
+            {u"Command3D5"_s, u"Bengali"_s, u"KBENGAL3"_s},
+            {u"Command3D6"_s, u"Gujarati"_s, u"KGUJ01__"_s},
+            {u"Command3D7"_s, u"Gurumukhi"_s, u"KGUR01__"_s}};
+        for (const auto &[languageButton, language] : languages)
+            for (const auto &[scriptButton, script, font] : scripts)
+                QTest::addRow("%s about %s", qPrintable(language), qPrintable(script))
+                    << QStringList{u"Command3D9"_s, languageButton, scriptButton} << language << script << font;
+    }
+
+    void shouldOpenTheIntroductionOnThePairChosen()
+    {
+        QFETCH(QStringList, presses);
+        QFETCH(QString, language);
+        QFETCH(QString, script);
+        QFETCH(QString, sampleFont);
+        FakePlatform platform;
+        IntroPix launcher(platform);
+        QVERIFY(launcher.load());
+        launcher.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&launcher));
+        const FormControls &controls = controlsOf(launcher);
+        for (const QString &name : presses)
+            clickVisible(controls.button(name));
+
+        QStringList summaryWhileOpen, shown;
+        QString title, sampleFace;
+        const bool opened = showIntroduction(launcher, [&](IntroEng &window) {
+            summaryWhileOpen = QStringList{controls.label(u"Label9"_s)->caption(), controls.label(u"Label10"_s)->caption()};
+            title = window.windowTitle();
+            const FormControls &page = controlsOf(window);
+            shown = QStringList{page.label(u"Label22"_s, 0)->caption(), page.label(u"Label23"_s, 0)->caption()};
+            sampleFace = page.label(u"Label10"_s)->font().family();
+        });
+
+        QVERIFY(opened);
+        QCOMPARE(summaryWhileOpen, (QStringList{QString(), QString()}));
+        QCOMPARE(title, u"Korvani Introduction About "_s + script);
+        QCOMPARE(shown, (QStringList{language, script}));
+        QCOMPARE(sampleFace, sampleFont);
     }
 
     void shouldCloseOnlyByCloseRestartOrTitleBar_data()
@@ -73,7 +141,7 @@ private Q_SLOTS:
         QFETCH(QString, action);
         QFETCH(bool, closes);
         QFETCH(bool, secondFrameShown);
-        LaunchedIntroduction intro(u"English"_s, u"Devanagari"_s);
+        LaunchedIntroduction intro;
         FormPicture *secondFrame = controlsOf(intro.launcher).picture(u"Picture2"_s, 1);
         FormPicture *firstFrame = controlsOf(intro.launcher).picture(u"Picture1"_s, 0);
         secondFrame->hide();
@@ -126,20 +194,8 @@ private Q_SLOTS:
         QCOMPARE(controls.label(u"Label9"_s)->caption(), u"English"_s);
         QCOMPARE(controls.label(u"Label10"_s)->caption(), u"Devanagari"_s);
 
-        bool driven = false;
-        QTimer::singleShot(0, this, [&] {
-            auto *window = qobject_cast<IntroEng *>(QApplication::activeModalWidget());
-            if (!window) {
-                QFAIL("the introduction did not open modally");
-                return;
-            }
-            driveIntroduction(*window, launcher, leaveBy);
-            driven = true;
-            if (window->isVisible()) // a failed check must not leave the test blocked
-                window->close();
-        });
-        clickVisible(controls.button(u"Command3D12"_s)); // Show: returns once the introduction is closed
-        QVERIFY(driven);
+        QVERIFY2(showIntroduction(launcher, [&](IntroEng &window) { driveIntroduction(window, launcher, leaveBy); }),
+                 "the introduction did not open modally");
 
         QVERIFY(!QApplication::activeModalWidget());
         QVERIFY(!launcher.findChild<IntroEng *>());
@@ -152,12 +208,6 @@ private Q_SLOTS:
     }
 
 private:
-    static void clickVisible(QWidget *button)
-    {
-        QVERIFY(button->isVisible());
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
-
     void driveIntroduction(IntroEng &window, IntroPix &launcher, const QString &leaveBy)
     {
         QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -56,7 +56,7 @@ private Q_SLOTS:
             about->load();
             shown = std::move(about);
         } else if (window == u"introduction"_s) {
-            auto introduction = std::make_unique<IntroEng>(platform, launcher, &launcher);
+            auto introduction = std::make_unique<IntroEng>(platform, launcher, IntroductionChoice{}, &launcher);
             introduction->load();
             shown = std::move(introduction);
         } else {

@@ -18,8 +18,6 @@
 #include <optional>
 
 using namespace Qt::StringLiterals;
-using Designed::Languages;
-using Designed::Scripts;
 
 namespace {
 
@@ -124,13 +122,14 @@ private Q_SLOTS:
 
     void shouldFitEveryPageCaption_data()
     {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("script");
+        QTest::addColumn<InfoLanguage>("language");
+        QTest::addColumn<LegacyFont>("script");
         QTest::addColumn<int>("subject");
-        for (const QString &language : Languages)
-            for (const QString &script : Scripts)
+        for (const InfoLanguage language : AllInfoLanguages)
+            for (const LegacyFont script : AllLegacyFonts)
                 for (int subject = 1; subject <= 7; ++subject)
-                    QTest::addRow("%s about %s, subject %d", qPrintable(language), qPrintable(script), subject)
+                    QTest::addRow("%s about %s, subject %d", qPrintable(designedName(language)),
+                                  qPrintable(designedName(script)), subject)
                         << language << script << subject;
     }
 
@@ -138,10 +137,10 @@ private Q_SLOTS:
     // another label's text or a button.
     void shouldFitEveryPageCaption()
     {
-        QFETCH(QString, language);
-        QFETCH(QString, script);
+        QFETCH(InfoLanguage, language);
+        QFETCH(LegacyFont, script);
         QFETCH(int, subject);
-        IntroFixture intro(language, script, unicodeFonts());
+        IntroFixture intro({language, script}, unicodeFonts());
         intro.clickSubject(subject);
         const FormControls &controls = controlsOf(intro.window());
 
@@ -171,10 +170,10 @@ private Q_SLOTS:
     // a screen reader says exactly what is shown.
     void shouldShowEveryScriptCaptionInUnicode()
     {
-        QFETCH(QString, language);
-        QFETCH(QString, script);
+        QFETCH(InfoLanguage, language);
+        QFETCH(LegacyFont, script);
         QFETCH(int, subject);
-        IntroFixture intro(language, script, unicodeFonts());
+        IntroFixture intro({language, script}, unicodeFonts());
         intro.clickSubject(subject);
         for (int number = 8; number <= 21; ++number) {
             FormLabel *label = controlsOf(intro.window()).label(u"Label"_s + QString::number(number));
@@ -188,15 +187,15 @@ private Q_SLOTS:
 
     void shouldFitTheCatalogue_data()
     {
-        QTest::addColumn<QString>("language");
-        QTest::newRow("Hindi") << u"Hindi"_s;
-        QTest::newRow("Bengali") << u"Bengali"_s;
+        QTest::addColumn<InfoLanguage>("language");
+        QTest::newRow("Hindi") << InfoLanguage::Hindi;
+        QTest::newRow("Bengali") << InfoLanguage::Bengali;
     }
 
     void shouldFitTheCatalogue()
     {
-        QFETCH(QString, language);
-        IntroFixture intro(language, u"Devanagari"_s, unicodeFonts());
+        QFETCH(InfoLanguage, language);
+        IntroFixture intro({language, LegacyFont::Devanagari}, unicodeFonts());
         const FormControls &controls = controlsOf(intro.window());
         for (int number = 4; number <= 10; ++number) {
             FormButton *button = controls.button(u"Command3D"_s + QString::number(number));
@@ -240,7 +239,7 @@ private Q_SLOTS:
     // explanations, which have no glyph codes, stay Unicode.
     void shouldKeepGlyphCodesWhereTheLegacyFontsAreInstalled()
     {
-        IntroFixture intro(u"Hindi"_s, u"Bengali"_s);
+        IntroFixture intro({InfoLanguage::Hindi, LegacyFont::Bengali});
         intro.clickSubject(4);
         const FormLabel &text = *controlsOf(intro.window()).label(u"Label8"_s);
         const FormLabel &sample = *controlsOf(intro.window()).label(u"Label10"_s);

@@ -18,7 +18,8 @@ inline const QString MsSansSerif = QStringLiteral("MS Sans Serif");
 // A colour that the design leaves to the desktop: the window's own.
 inline const QColor SystemColour;
 
-// The information languages and the scripts that the launcher hands over.
+// The names the windows show for the information languages and the scripts
+// that the launcher hands over, in the order of their enumerations.
 inline const QStringList Languages{QStringLiteral("English"), QStringLiteral("Hindi"), QStringLiteral("Bengali")};
 inline const QStringList Scripts{QStringLiteral("Devanagari"), QStringLiteral("Bengali"), QStringLiteral("Gujarati"),
                                  QStringLiteral("Gurumukhi")};

@@ -10,10 +10,9 @@
 
 using namespace Qt::StringLiterals;
 
-IntroFixture::IntroFixture(const QString &language, const QString &script, const ScriptFonts &scriptFonts)
+IntroFixture::IntroFixture(const IntroductionChoice &choice, const ScriptFonts &scriptFonts)
     : platform(scriptFonts)
-    , host(language, script)
-    , introduction(std::make_unique<IntroEng>(platform, host, &opener))
+    , introduction(std::make_unique<IntroEng>(platform, host, choice, &opener))
 {
     introduction->load();
 }
@@ -57,13 +56,4 @@ QStringList pageLabelNames(const QList<int> &numbers)
     for (const int number : numbers)
         names.append(u"Label"_s + QString::number(number));
     return names;
-}
-
-void addLanguageAndScriptRows()
-{
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("script");
-    for (const QString &language : Designed::Languages)
-        for (const QString &script : Designed::Scripts)
-            QTest::addRow("%s about %s", qPrintable(language), qPrintable(script)) << language << script;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "introduction/IntroEng.h"
+#include "support/Choices.h"
 #include "support/FakeHost.h"
 #include "support/FakePlatform.h"
 
@@ -10,16 +11,14 @@
 
 #include <memory>
 
-// An introduction window loaded on a fake platform from a host that hands it
-// an information language and a script, as the launcher does with the
-// captions of its summary boxes (not shown). Its parent stands where the
-// launcher would.
+// An introduction window made from a choice, as "Show" makes it, and loaded
+// on a fake platform (not shown). Its parent stands where the launcher would.
 class IntroFixture
 {
 public:
     // With the script fonts decided as given; by default every legacy font
     // is taken to be installed.
-    IntroFixture(const QString &language, const QString &script, const ScriptFonts &scriptFonts = {});
+    explicit IntroFixture(const IntroductionChoice &choice, const ScriptFonts &scriptFonts = {});
 
     IntroEng &window() const { return *introduction; }
     QString caption(int pageLabel) const;
@@ -40,6 +39,3 @@ QStringList pageOf(const IntroEng &window);
 void clickSubject(const IntroEng &window, int subject);
 // The names of page labels: 8 -> "Label8".
 QStringList pageLabelNames(const QList<int> &numbers);
-// For a data function: the columns "language" and "script", and a row for
-// every information language with every script, "Hindi about Bengali".
-void addLanguageAndScriptRows();
