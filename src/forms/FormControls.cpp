@@ -7,8 +7,6 @@
 
 #include <QWidget>
 
-using namespace Qt::StringLiterals;
-
 FormControls::FormControls(QWidget *window)
     : QObject(window)
 {
@@ -21,7 +19,8 @@ QString FormControls::key(const QString &name, int index)
 
 void FormControls::add(const QString &name, int index, QWidget *control)
 {
-    Q_ASSERT(!byKey_.contains(key(name, index)));
+    if (byKey_.contains(key(name, index)))
+        qFatal("%s has two controls named %s", qPrintable(windowName()), qPrintable(key(name, index)));
     byKey_.insert(key(name, index), control);
     ordered_.append(control);
 }
@@ -33,30 +32,32 @@ void FormControls::addTimer(const QString &name, FormTimer *timer)
 
 QWidget *FormControls::control(const QString &name, int index) const
 {
-    QWidget *found = byKey_.value(key(name, index));
-    Q_ASSERT_X(found, "FormControls", qPrintable(u"no control "_s + key(name, index)));
-    return found;
+    return &named<QWidget>(name, index);
 }
 
 FormLabel *FormControls::label(const QString &name, int index) const
 {
-    return qobject_cast<FormLabel *>(control(name, index));
+    return &named<FormLabel>(name, index);
 }
 
 FormButton *FormControls::button(const QString &name, int index) const
 {
-    return qobject_cast<FormButton *>(control(name, index));
+    return &named<FormButton>(name, index);
 }
 
 FormPicture *FormControls::picture(const QString &name, int index) const
 {
-    return qobject_cast<FormPicture *>(control(name, index));
+    return &named<FormPicture>(name, index);
+}
+
+QString FormControls::windowName() const
+{
+    return parent() ? parent()->objectName() : QString();
 }
 
 void FormControls::missing(const QString &key, const char *type) const
 {
-    const QString window = parent() ? parent()->objectName() : QString();
-    qFatal("%s has no %s named %s", qPrintable(window), type, qPrintable(key));
+    qFatal("%s has no %s named %s", qPrintable(windowName()), type, qPrintable(key));
 }
 
 FormTimer &FormControls::namedTimer(const QString &name) const
@@ -69,7 +70,5 @@ FormTimer &FormControls::namedTimer(const QString &name) const
 
 FormTimer *FormControls::timer(const QString &name) const
 {
-    FormTimer *found = timers_.value(name);
-    Q_ASSERT_X(found, "FormControls", qPrintable(u"no timer "_s + name));
-    return found;
+    return &namedTimer(name);
 }

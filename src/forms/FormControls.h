@@ -24,16 +24,16 @@ public:
 
     static constexpr int NoIndex = -1;
 
+    // The control of that design name and element, of the type asked for. A
+    // name or a type that the design does not have stops the program right
+    // there, in every build, with a message that names it. Windows look
+    // their controls up once, where they are built.
     QWidget *control(const QString &name, int index = NoIndex) const;
     FormLabel *label(const QString &name, int index = NoIndex) const;
     FormButton *button(const QString &name, int index = NoIndex) const;
     FormPicture *picture(const QString &name, int index = NoIndex) const;
     FormTimer *timer(const QString &name) const;
 
-    // The control of that design name and element, of the type its window
-    // expects. Windows look their controls up once, where they are built: a
-    // name or a type that the design does not have stops the program right
-    // there, with a message that names it.
     template<typename Control>
     Control &named(const QString &name, int index = NoIndex) const
     {
@@ -53,6 +53,7 @@ public:
     static QString key(const QString &name, int index);
 
 private:
+    QString windowName() const;
     [[noreturn]] void missing(const QString &key, const char *type) const;
 
     QHash<QString, QWidget *> byKey_;
