@@ -86,6 +86,8 @@ const CodeMend codeMends[] = {
      u"स्वरवर्ण"_s},
     {"Hindi subject 6", "B4 AA C9 5C 56 C9 78 C9 B4 C9 68 C9 C9 E7", "B4 AA C9 5C 56 C9 78 C9 B4 C9 68 C9 C7",
      u"व्यंजनवर्णों"_s, u"व्यंजनवर्ण"_s},
+    {"Hindi subject 7", "2B CA 69 C9 CA AE F4 43 69 C9 20 BA C9 DA 53 C9 78 C9 C9",
+     "2B CA 76 C9 45 F2 20 56 C9 C9 78 C9 45 F2 C9 AE D2", u"अतिरिक्त सूचना"_s, u"अधिक जानकारी"_s},
     {"Hindi heading", "CA 78 C9 AE D2 49 C9 78 C9", "CA 78 C9 AE D2 49 C9 68 C9", u"निरीक्षन"_s, u"निरीक्षण"_s},
     {"Bengali subject 4", "AE 43 C9 61 C8 AE D3 73 AC", "AE 43 C9 61 C8 AE", u"শব্দাংশগুলি"_s, u"শব্দাংশ"_s},
     {"Bengali subject 6", "63 BA AA 70 20 63 74 ED D3 73 AC", "63 BA AA 70 63 74 ED", u"ব্যঞ্জন বর্ণগুলি"_s,
