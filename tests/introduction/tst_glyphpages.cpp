@@ -358,7 +358,7 @@ void Tst_glyphpages::captionNamesItsPage_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<int>("subject");
     // The subjects whose pages use the word that their button shows.
-    for (const int subject : {2, 4, 6, 7})
+    for (const int subject : {2, 4, 5, 6, 7})
         QTest::addRow("Hindi %d", subject) << u"Hindi"_s << subject;
     for (const int subject : {2, 4, 5, 6})
         QTest::addRow("Bengali %d", subject) << u"Bengali"_s << subject;
