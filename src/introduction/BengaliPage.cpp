@@ -40,7 +40,7 @@ const TextPage &bengaliPage()
             // The last line runs on through the script sample in Label14 into Label15.
             {13, u"উচ্চারণযোগ্য হতে হলে প্রতিটি শব্দাংশের শেষে একটি স্বর থাকা চাই।\r"
                  u"প্রোগ্রাম শেষের 'a' নিজেই ধরে নিতে পারে — যা"_s},
-            {15, u"স্বরের অন্তর্নিহিত রূপ — আপনি তা টাইপ না করলেও, শুধু স্পেস, যতিচিহ্ন বা ফাংশন কি টাইপ করলেই। তাই:-"_s},
+            {15, u"স্বরের অন্তর্নিহিত রূপ — আপনি তা টাইপ না করলেও, শুধু স্পেস, যতিচিহ্ন বা ফাংশন-কি চাপলেই। তাই:-"_s},
             {16, u"aak"_s},
             {18, u"k  [Return]"_s},
             // Centred: the trailing blanks move the text left of centre.
