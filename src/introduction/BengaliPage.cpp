@@ -61,7 +61,7 @@ const TextPage &bengaliPage()
         // 7: MORE INFO; the file names below the text come from the sample panel
         {
             {8, u"আরও তথ্য পাবেন আপনার Korvani Vorda ম্যানুয়াল/Help-এ।\r"
-                u"টিউটোরিয়াল অনুশীলন ও চর্চার জন্য Menu/Key দেখুন।\r"
+                u"টিউটোরিয়াল ও অনুশীলনের জন্য Menu/Key দেখুন।\r"
                 u"আপনার ডিরেক্টরিতে বা ডিস্কে থাকা এই ফাইলগুলি দেখুন:-"_s},
         },
     }}};
