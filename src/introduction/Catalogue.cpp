@@ -36,9 +36,10 @@ std::span<const LanguageEntry> languages()
          // meant), or do not read as a Hindi reader expects: a button names
          // its subject in the direct case, not in the oblique plural that
          // stands only before a postposition, keying is "टाइपिंग" as on the
-         // pages, and the heading asks as politely as the pages do. Where the
-         // font's own texts show every glyph of the right word, its codes are
-         // spelt anew; the rest is put right in Unicode only.
+         // pages, more information is "अधिक जानकारी" as on its page, and the
+         // heading asks as politely as the pages do. Where the font's own
+         // texts show every glyph of the right word, its codes are spelt
+         // anew; the rest is put right in Unicode only.
          {inHindi(mendedCodes(glyphs("A8 C9 DA B1 C9 20 76 C9 C9 AE F4 78 C9 C9"), // धारना
                               glyphs("76 C9 C9 AE F4 78 C9 C9"), glyphs("76 C9 C9 AE F4 68 C9 C9"))),
           inHindi(glyphs("B4 C9 68 C9 C7 20")),
@@ -49,7 +50,9 @@ std::span<const LanguageEntry> languages()
           inHindi(mendedCodes(glyphs("B4 AA C9 5C 56 C9 78 C9 B4 C9 68 C9 C9 E7"), // व्यंजनवर्णों
                               glyphs("B4 AA C9 5C 56 C9 78 C9 B4 C9 68 C9 C9 E7"),
                               glyphs("B4 AA C9 5C 56 C9 78 C9 B4 C9 68 C9 C7"))),
-          inHindi(glyphs("2B CA 69 C9 CA AE F4 43 69 C9 20 BA C9 DA 53 C9 78 C9 C9"))},
+          inHindi(mendedCodes(glyphs("2B CA 69 C9 CA AE F4 43 69 C9 20 BA C9 DA 53 C9 78 C9 C9"), // अतिरिक्त सूचना
+                              glyphs("2B CA 69 C9 CA AE F4 43 69 C9 20 BA C9 DA 53 C9 78 C9 C9"),
+                              glyphs("2B CA 76 C9 45 F2 20 56 C9 C9 78 C9 45 F2 C9 AE D2")))},
          // No text of the font shows the u-sign of "चुनें": its codes only
          // lose the misspelling of "निरीक्षन".
          inHindi(mendedCodes(glyphs("42 45 F2 20 CA B4 C9 B9 C9 AA C9 20 CA 78 C9 AE D2 49 C9 78 C9 20 45 F2 AE C9 E4"),

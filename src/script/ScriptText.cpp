@@ -2,6 +2,8 @@
 
 #include "GlyphDecoding.h"
 
+#include <QStringList>
+
 ScriptText ScriptText::mended(const QString &wrong, const QString &right) const
 {
     QString text = unicode;
@@ -10,7 +12,8 @@ ScriptText ScriptText::mended(const QString &wrong, const QString &right) const
 
 ScriptText decodedScriptText(LegacyFont font, const QString &glyphCodes)
 {
-    return {glyphCodes, GlyphDecoding::toUnicode(font, glyphCodes).trimmed()};
+    const QStringList words = GlyphDecoding::toUnicode(font, glyphCodes).split(u' ', Qt::SkipEmptyParts);
+    return {glyphCodes, words.join(u' ')};
 }
 
 QString mendedCodes(QString glyphCodes, const QString &wrong, const QString &right)

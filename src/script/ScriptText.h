@@ -36,7 +36,8 @@ struct ScriptText {
 };
 
 // Glyph codes whose Unicode text is read from the codes themselves. The
-// blanks around them only placed the legacy glyphs and are left out.
+// blanks around them only placed the legacy glyphs and are left out; a run
+// of them between words is one blank.
 ScriptText decodedScriptText(LegacyFont font, const QString &glyphCodes);
 
 // Glyph codes with a word, or the whole text, spelt anew: where the legacy

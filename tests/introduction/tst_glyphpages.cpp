@@ -357,7 +357,7 @@ void Tst_glyphpages::captionNamesItsPage_data()
     QTest::addColumn<InfoLanguage>("language");
     QTest::addColumn<int>("subject");
     // The subjects whose pages use the word that their button shows.
-    for (const int subject : {2, 4, 6})
+    for (const int subject : {2, 4, 5, 6, 7})
         QTest::addRow("Hindi %d", subject) << InfoLanguage::Hindi << subject;
     for (const int subject : {2, 4, 5, 6})
         QTest::addRow("Bengali %d", subject) << InfoLanguage::Bengali << subject;

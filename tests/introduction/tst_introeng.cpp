@@ -298,7 +298,7 @@ private Q_SLOTS:
                                               fromCodes("B6 C9 A4 6E F4 C9 C4 B6 C9 20"),
                                               fromCodes("BA B4 C9 AE F4 B4 C9 68 C9 C7 20"),
                                               fromCodes("B4 AA C9 5C 56 C9 78 C9 B4 C9 68 C9 C7"),
-                                              fromCodes("2B CA 69 C9 CA AE F4 43 69 C9 20 BA C9 DA 53 C9 78 C9 C9"),
+                                              fromCodes("2B CA 76 C9 45 F2 20 56 C9 C9 78 C9 45 F2 C9 AE D2"),
                                               fromCodes("42 45 F2 20 CA B4 C9 B9 C9 AA C9 20 CA 78 C9 AE D2 49 C9 68 "
                                                         "C9 20 45 F2 AE C9 E4")};
         QTest::newRow("Bengali") << InfoLanguage::Bengali << u"KBENGAL3"_s
