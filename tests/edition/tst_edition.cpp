@@ -1,5 +1,4 @@
 #include "edition/CentreWindow.h"
-#include "edition/IntroA.h"
 #include "support/FakePlatform.h"
 
 #include <QTest>
@@ -7,22 +6,12 @@
 
 using namespace Qt::StringLiterals;
 
-// The edition that start-up makes, and the centring every window uses.
+// The centring every window uses.
 class EditionTest final : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void shouldSetTheEdition()
-    {
-        const IntroA::Edition edition = IntroA::SetEdition();
-        QCOMPARE(edition.name, u"(Multilingual)"_s);
-        QCOMPARE(edition.hasBengali, qint16(1));
-        QCOMPARE(edition.hasDevanagari, qint16(1));
-        QCOMPARE(edition.hasGujarati, qint16(1));
-        QCOMPARE(edition.hasGurumukhi, qint16(1));
-    }
-
     void shouldCentreTheOuterWindow_data()
     {
         QTest::addColumn<QRect>("screenTwips");

@@ -245,18 +245,18 @@ void Tst_glyphpages::shouldShowExplanationsInUnicodeBesideLegacyCaptions()
             continue; // the file names on the last page
         FormLabel *label = controls.label(u"Label"_s + QString::number(sample.label));
         QCOMPARE(label->caption(), sample.text.glyphs);
-        QCOMPARE(label->font().family(), legacyFace(script));
+        QCOMPARE(label->font().family(), Designed::LegacyFaces.value(designedName(script)));
         QCOMPARE(spokenName(label), sample.text.unicode);
     }
 
     for (std::size_t i = 0; i < entry.subjectCaptions.size(); ++i) {
         const FormButton *button = controls.button(u"Command3D"_s + QString::number(i + 4));
         QCOMPARE(button->text(), entry.subjectCaptions[i].glyphs);
-        QCOMPARE(button->font().family(), legacyFace(languageFont));
+        QCOMPARE(button->font().family(), Designed::LegacyFaces.value(designedName(languageFont)));
     }
     const FormLabel *heading = controls.label(u"Label24"_s);
     QCOMPARE(heading->caption(), entry.heading.glyphs);
-    QCOMPARE(heading->font().family(), legacyFace(languageFont));
+    QCOMPARE(heading->font().family(), Designed::LegacyFaces.value(designedName(languageFont)));
 }
 
 void Tst_glyphpages::latinExamples_data()

@@ -295,6 +295,10 @@ private Q_SLOTS:
             const QString face = controlsOf(intro.window()).label(u"Label"_s + QString::number(it.key()))->font().family();
             QCOMPARE(face, latin ? u"MS Sans Serif"_s : sampleFont);
         }
+        // The other sample labels show nothing: the text page clears them.
+        for (const int label : Designed::SampleLabels)
+            if (!captions.contains(label))
+                QVERIFY2(intro.caption(label).isEmpty(), qPrintable(u"Label%1"_s.arg(label)));
     }
 
     void shouldNameTheFilesOnSubject7InEveryLanguage()

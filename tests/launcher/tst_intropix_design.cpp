@@ -103,7 +103,6 @@ private Q_SLOTS:
         FakePlatform platform;
         IntroPix launcher(platform);
         QWidget *control = controlsOf(launcher).control(name, index);
-        QVERIFY(control);
         QCOMPARE(control->objectName(), name);
         QCOMPARE(control->property("index").toInt(), index);
         // 15 twips to the pixel; odd twips round to the nearest pixel.

@@ -140,6 +140,41 @@ private Q_SLOTS:
         }
     }
 
+    // The colours themselves, where the desktop is dark or high-contrast:
+    // background, text and frame of a label with both colours designed, one
+    // with a designed background and the desktop's text, one wholly the
+    // desktop's.
+    void shouldShowTheseColoursOnADarkDesktop_data()
+    {
+        QTest::addColumn<QPalette>("palette");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QStringList>("colours"); // background, text, frame
+        const QPalette dark = scheme(QColor(0x24, 0x24, 0x24), QColor(0xf0, 0xf0, 0xf0));
+        const QPalette highContrast = scheme(Qt::black, Qt::green);
+        QTest::newRow("dark, the edition line") << dark << u"Label11"_s
+                                                << QStringList{u"#ffffff"_s, u"#ff8000"_s, u"#ff8000"_s};
+        QTest::newRow("dark, the language box") << dark << u"Label9"_s
+                                                << QStringList{u"#ffff00"_s, u"#000000"_s, u"#f0f0f0"_s};
+        QTest::newRow("dark, the summary") << dark << u"Label8"_s
+                                           << QStringList{u"#242424"_s, u"#f0f0f0"_s, u"#f0f0f0"_s};
+        QTest::newRow("high contrast, the language box") << highContrast << u"Label9"_s
+                                                         << QStringList{u"#ffff00"_s, u"#000000"_s, u"#00ff00"_s};
+    }
+
+    void shouldShowTheseColoursOnADarkDesktop()
+    {
+        QFETCH(QPalette, palette);
+        QFETCH(QString, label);
+        QFETCH(QStringList, colours);
+        QApplication::setPalette(palette);
+        const Scene scene(1);
+        const auto *shown = scene.launcher.findChild<FormLabel *>(label);
+        QVERIFY(shown);
+        QCOMPARE((QStringList{shown->palette().color(QPalette::Window).name(),
+                              shown->palette().color(QPalette::WindowText).name(), shown->frameColour().name()}),
+                 colours);
+    }
+
     // An open window switched to the dark scheme and back looks as one opened
     // under each, and paints its labels so.
     void shouldFollowASchemeChangeWhileOpen()

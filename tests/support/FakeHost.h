@@ -2,6 +2,8 @@
 
 #include "introduction/IntroductionHost.h"
 
+#include <optional>
+
 class QWidget;
 
 // A host for the introduction window that is no window at all: it counts how
@@ -13,7 +15,7 @@ public:
 
     int restarts = 0;
     // Set by a test that wants to know whether its introduction was still
-    // open when the restart state was asked for.
+    // open when the restart state was asked for; empty until it is asked.
     const QWidget *introduction = nullptr;
-    bool introductionOpenWhenRestarted = false;
+    std::optional<bool> introductionOpenWhenRestarted;
 };
