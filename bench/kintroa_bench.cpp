@@ -194,35 +194,39 @@ bool withIntroduction(const std::function<void(IntroEng &)> &use)
     return opened;
 }
 
-// The labels of a subject's page that show nothing although the page has a
-// caption for them: its explanation, keying examples and samples, in English
-// about Devanagari. Empty where the page is whole.
-QStringList emptyOnPage(const FormControls &controls, int subject)
+// The labels of a subject's page that do not show what the page has for
+// them, in English about Devanagari: its explanation, keying examples and
+// samples (as glyph codes or as their Unicode text). Empty where the page is
+// whole.
+QStringList wrongOnPage(const FormControls &controls, int subject)
 {
     std::vector<LabelCaption> expected =
         textPageCaptions(Catalogue::forLanguage(InfoLanguage::English).textPage(), subject, LegacyFont::Devanagari);
     const std::vector<LabelCaption> samples = sampleCaptions(LegacyFont::Devanagari, subject);
     expected.insert(expected.end(), samples.begin(), samples.end());
-    QStringList empty;
+    QStringList wrong;
     for (const LabelCaption &caption : expected) {
         const QString name = u"Label"_s + QString::number(caption.label);
+        const QString shown = controls.label(name)->caption();
         const bool explanation = caption.label == TextLabels.front();
-        if ((explanation || !caption.text.unicode.isEmpty()) && controls.label(name)->caption().isEmpty())
-            empty.append(name);
+        if (caption.text.unicode.isEmpty() && !explanation)
+            continue;
+        if (shown.isEmpty() || (shown != caption.text.unicode && shown != caption.text.glyphs))
+            wrong.append(name);
     }
-    return empty;
+    return wrong;
 }
 
 // Shows every subject once and names each page that lacks what it should
-// show; the times would be those of empty pages.
+// show; the times would otherwise be those of pages without their text.
 bool pagesShowTheirContent(IntroEng &introduction, const FormControls &controls)
 {
     bool whole = true;
     for (int subject = 1; subject <= SubjectCount; ++subject) {
         switchSubject(introduction, controls, subject, Painting::Changed);
-        if (const QStringList empty = emptyOnPage(controls, subject); !empty.isEmpty()) {
-            std::fprintf(stderr, "subject %d, in English about Devanagari, shows nothing in %s\n", subject,
-                         qPrintable(empty.join(u", "_s)));
+        if (const QStringList wrong = wrongOnPage(controls, subject); !wrong.isEmpty()) {
+            std::fprintf(stderr, "subject %d, in English about Devanagari, lacks its text in %s\n", subject,
+                         qPrintable(wrong.join(u", "_s)));
             whole = false;
         }
     }
