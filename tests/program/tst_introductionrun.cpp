@@ -9,6 +9,7 @@
 #include "support/Conversions.h"
 #include "support/FakePlatform.h"
 #include "support/IntroFixture.h"
+#include "support/LauncherFixture.h"
 
 #include <QApplication>
 #include <QTest>
@@ -97,11 +98,9 @@ private Q_SLOTS:
         QFETCH(QString, language);
         QFETCH(QString, script);
         QFETCH(QString, sampleFont);
-        FakePlatform platform;
-        IntroPix launcher(platform);
-        QVERIFY(launcher.load());
-        launcher.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&launcher));
+        LauncherFixture fixture;
+        QVERIFY(fixture.started);
+        IntroPix &launcher = fixture.launcher;
         const FormControls &controls = controlsOf(launcher);
         for (const QString &name : presses)
             clickVisible(controls.button(name));
@@ -181,11 +180,9 @@ private Q_SLOTS:
     void shouldRunAnIntroductionFromTheLauncher()
     {
         QFETCH(QString, leaveBy);
-        FakePlatform platform;
-        IntroPix launcher(platform);
-        QVERIFY(launcher.load());
-        launcher.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&launcher));
+        LauncherFixture fixture;
+        QVERIFY(fixture.started);
+        IntroPix &launcher = fixture.launcher;
         const FormControls &controls = controlsOf(launcher);
 
         clickVisible(controls.button(u"Command3D9"_s)); // Start Introduction
@@ -203,7 +200,7 @@ private Q_SLOTS:
         QVERIFY(controls.label(u"Label6"_s)->isVisible());
         QVERIFY(controls.button(u"Command3D1"_s)->isVisible());
         QVERIFY(controls.picture(u"Picture2"_s, 1)->isVisible() == (leaveBy == u"Command3D1"_s));
-        QCOMPARE(platform.terminations, 0);
+        QCOMPARE(fixture.platform.terminations, 0);
     }
 
 private:
