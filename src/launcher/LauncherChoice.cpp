@@ -71,7 +71,7 @@ LauncherChoice::Change LauncherChoice::start()
 {
     if (!offersStart())
         return Change::Nothing;
-    restart();
+    ShowLanguageChoice();
     return Change::Restart;
 }
 
@@ -97,7 +97,7 @@ LauncherChoice::Change LauncherChoice::reselect()
 {
     if (!offersReselect())
         return Change::Nothing;
-    restart();
+    ShowLanguageChoice();
     marathiWithdrawn_ = true;
     return Change::Restart;
 }
@@ -107,7 +107,7 @@ std::optional<IntroductionChoice> LauncherChoice::show()
     if (!complete())
         return std::nullopt;
     const IntroductionChoice chosen{*InfoLanguage_, *ScriptName_};
-    restart();
+    ShowLanguageChoice();
     return chosen;
 }
 
@@ -118,12 +118,12 @@ bool LauncherChoice::complete() const
 
 QString LauncherChoice::languageCaption() const
 {
-    return languageShown_ ? displayName(*languageShown_) : QString();
+    return InfoLanguage_ ? displayName(*InfoLanguage_) : QString();
 }
 
 QString LauncherChoice::scriptCaption() const
 {
-    return scriptShown_ ? displayName(*scriptShown_) : QString();
+    return ScriptName_ ? displayName(*ScriptName_) : QString();
 }
 
 bool LauncherChoice::offers(Button button) const
@@ -220,14 +220,8 @@ void LauncherChoice::choose(Button button)
     }
 }
 
-// The language stage, begun again with empty summary boxes.
-void LauncherChoice::restart()
-{
-    languageShown_.reset();
-    scriptShown_.reset();
-    ShowLanguageChoice();
-}
-
+// The language stage, begun again: nothing is chosen, and the summary boxes,
+// which show what is, are empty.
 void LauncherChoice::ShowLanguageChoice()
 {
     stage_ = Stage::Language;
@@ -238,12 +232,10 @@ void LauncherChoice::ShowLanguageChoice()
 
 void LauncherChoice::ShowScriptChoice()
 {
-    languageShown_ = InfoLanguage_;
     stage_ = ScriptName_ ? Stage::ScriptConfirm : Stage::Script;
 }
 
 void LauncherChoice::ShowChosenScript()
 {
-    scriptShown_ = ScriptName_;
     stage_ = InfoLanguage_ ? Stage::Ready : Stage::ScriptFirst;
 }

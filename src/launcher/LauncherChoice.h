@@ -81,7 +81,6 @@ public:
 
 private:
     void choose(Button button);
-    void restart();
     void ShowLanguageChoice();
     void ShowScriptChoice();
     void ShowChosenScript();
@@ -92,6 +91,4 @@ private:
     bool marathiWithdrawn_ = false;
     std::optional<InfoLanguage> InfoLanguage_;
     std::optional<LegacyFont> ScriptName_;
-    std::optional<InfoLanguage> languageShown_;
-    std::optional<LegacyFont> scriptShown_;
 };
