@@ -1,6 +1,5 @@
 #include "Catalogue.h"
 
-#include "forms/Design.h"
 #include "script/Glyphs.h"
 
 using namespace Qt::StringLiterals;
@@ -26,12 +25,12 @@ std::span<const LanguageEntry> languages()
 {
     static const std::array<LanguageEntry, AllInfoLanguages.size()> rows{{
         {InfoLanguage::English,
-         Design::MsSansSerif,
+         std::nullopt,
          {u"BASIC IDEA"_s, u"ALPHABET"_s, u"KEYING"_s, u"SYLLABLES"_s, u"VOWELS"_s, u"CONSON- ANTS"_s, u"MORE INFO"_s},
          u"Pick a subject"_s,
          &englishPage},
         {InfoLanguage::Hindi,
-         legacyFace(LegacyFont::Devanagari),
+         LegacyFont::Devanagari,
          // The codes of some captions misspell a word, are no word ("keys" is
          // meant), or do not read as a Hindi reader expects: a button names
          // its subject in the direct case, not in the oblique plural that
@@ -60,7 +59,7 @@ std::span<const LanguageEntry> languages()
              .mended(u"एक विषय निरीक्षण करो"_s, u"एक विषय चुनें"_s),
          &hindiPage},
         {InfoLanguage::Bengali,
-         legacyFace(LegacyFont::Bengali),
+         LegacyFont::Bengali,
          // Keyboard keys are "কি" in Bengali, "চাবি" are those of a lock, so
          // the keying subject is "টাইপিং"; syllables and consonants are named
          // as on their pages, in the singular and consonants as one compound.

@@ -7,18 +7,22 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 #include <span>
 
 // What the introduction window sets at load for the chosen information
-// language: the font face of the subject buttons, heading and text labels,
-// the captions of the seven subject buttons and the heading, and the text
-// page its subjects show. The script needs no entry: its legacy font is the
-// sample labels' font.
+// language: the script it is written in, which decides the font of the
+// subject buttons, heading and text labels, the captions of the seven subject
+// buttons and the heading, and the text page its subjects show. The script
+// the introduction is about needs no entry: its legacy font is the sample
+// labels' font.
 namespace Catalogue {
 
 struct LanguageEntry {
     InfoLanguage language;
-    QString fontFace;
+    // None for a language written in Latin letters, which the window's
+    // Latin font shows.
+    std::optional<LegacyFont> script;
     std::array<ScriptText, 7> subjectCaptions; // subject 1 to 7
     ScriptText heading;
     const TextPage &(*textPage)();

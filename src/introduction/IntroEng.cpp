@@ -111,14 +111,15 @@ void IntroEng::load()
     applyScriptCatalogue();
 }
 
-// Only the face changes; size and weight stay as designed, unless a legacy
-// script font is missing and a real font of the script takes its place.
-void IntroEng::setFontFace(QWidget &control, const QString &face, ScriptFaces::Role role)
+// Only the face changes: the script's legacy font, or the Latin one where
+// the language has no script. Size and weight stay as designed, unless a
+// legacy script font is missing and a real font of the script takes its place.
+void IntroEng::setFontFace(QWidget &control, std::optional<LegacyFont> script, ScriptFaces::Role role)
 {
-    if (const auto script = legacyFontWithFace(face))
+    if (script)
         ScriptFaces::setFace(control, *script, role, platform_.scriptFonts());
     else
-        ScriptFaces::setLatinFace(control, face);
+        ScriptFaces::setLatinFace(control, Design::MsSansSerif);
 }
 
 void IntroEng::applyLanguageCatalogue()
@@ -126,16 +127,17 @@ void IntroEng::applyLanguageCatalogue()
     const Catalogue::LanguageEntry &entry = Catalogue::forLanguage(InfoLanguage_);
     // The buttons and their heading carry short captions, the text labels running text.
     for (FormButton *button : subjectButtons_)
-        setFontFace(*button, entry.fontFace, ScriptFaces::Role::Button);
-    setFontFace(subjectHeading_, entry.fontFace, ScriptFaces::Role::Button);
+        setFontFace(*button, entry.script, ScriptFaces::Role::Button);
+    setFontFace(subjectHeading_, entry.script, ScriptFaces::Role::Button);
     // The explanations are Unicode text only: where the language is written
     // in a script, they take a real font of it, also where the legacy font
     // shows the captions.
     for (const int number : TextLabels) {
-        if (const auto script = legacyFontWithFace(entry.fontFace))
-            ScriptFaces::setUnicodeFace(pageLabel(number), *script, ScriptFaces::Role::Text, platform_.scriptFonts());
+        if (entry.script)
+            ScriptFaces::setUnicodeFace(pageLabel(number), *entry.script, ScriptFaces::Role::Text,
+                                        platform_.scriptFonts());
         else
-            ScriptFaces::setLatinFace(pageLabel(number), entry.fontFace);
+            ScriptFaces::setLatinFace(pageLabel(number), Design::MsSansSerif);
     }
     // Script captions are spoken as their Unicode text, also where the legacy
     // font shows their glyph codes; the Latin ones, in capitals ("CONSON-

@@ -8,6 +8,7 @@
 #include <QDialog>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 class FormButton;
@@ -57,7 +58,7 @@ private:
 
     void connectHandlers();
     FormLabel &pageLabel(int number) const;
-    void setFontFace(QWidget &control, const QString &face, ScriptFaces::Role role);
+    void setFontFace(QWidget &control, std::optional<LegacyFont> script, ScriptFaces::Role role);
     void applyLanguageCatalogue();
     void applyScriptCatalogue();
     void assign(const std::vector<LabelCaption> &captions);

@@ -219,7 +219,8 @@ void Tst_glyphpages::shouldShowExplanationsInUnicodeBesideLegacyCaptions()
     QFETCH(LegacyFont, script);
     QFETCH(int, subject);
     const Catalogue::LanguageEntry &entry = Catalogue::forLanguage(language);
-    const LegacyFont languageFont = *legacyFontWithFace(entry.fontFace);
+    QVERIFY(entry.script);
+    const LegacyFont languageFont = *entry.script;
     IntroFixture intro({language, script}, legacyFontsShown(how));
     intro.clickSubject(subject);
     const FormControls &controls = controlsOf(intro.window());

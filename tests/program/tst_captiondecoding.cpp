@@ -125,7 +125,7 @@ std::vector<ScriptCaption> scriptCaptions()
             captions.push_back({u"launcher "_s + control.name, *font, decodedScriptText(*font, control.caption)});
     }
     for (const Catalogue::LanguageEntry &entry : Catalogue::languages()) {
-        const auto font = legacyFontWithFace(entry.fontFace);
+        const std::optional<LegacyFont> font = entry.script;
         if (!font)
             continue;
         for (std::size_t i = 0; i < entry.subjectCaptions.size(); ++i)
