@@ -1,8 +1,10 @@
 // Benchmark of KIntroA, printed side by side in one run:
 //   1. start-up to the launcher shown, against a bare Qt Widgets program that
 //      shows a message box with a sentence of text (each a fresh process);
-//   2. one subject-page switch of the introduction window, painted as the
-//      program paints it, and with the whole window repainted;
+//   2. the subject-page switches of the introduction window on every path
+//      (each information language about each script), painted as the
+//      program paints them, and with the whole window repainted: the median
+//      of every path and of every language, and the slowest path;
 //   3. the About window's CPU use over 10 seconds.
 // With --instructions, and valgrind installed, it also counts the
 // instructions of the first two under callgrind, which unlike the times do
@@ -13,11 +15,11 @@
 #include "base/Twips.h"
 #include "edition/IntroA.h"
 #include "forms/FormButton.h"
-#include "forms/FormControls.h"
 #include "forms/FormLabel.h"
 #include "forms/Fonts.h"
 #include "introduction/Catalogue.h"
 #include "introduction/IntroEng.h"
+#include "introduction/IntroductionChoice.h"
 #include "introduction/SamplePanels.h"
 #include "launcher/IntroPix.h"
 #include "platform/QtPlatform.h"
@@ -43,6 +45,7 @@
 #endif
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -143,37 +146,85 @@ double startupMs(const QString &self, const QString &which)
     return elapsed;
 }
 
-constexpr int SwitchRounds = 50; // of all seven subjects
+constexpr int SwitchRounds = 50; // of all seven subjects, on each path
 constexpr int WarmUpRounds = 10;
+constexpr int InstructionRounds = 10; // under callgrind, where only the count matters
 
 // How a switch is painted: as the program paints it, only what the switch
 // changed (the page labels whose captions changed and the pressed button), or
 // the whole window, as the figures up to December 2026 were taken.
 enum class Painting { Changed, WholeWindow };
 
+// Every path through the introduction: each information language about each
+// script, in the order the figures are printed.
+std::vector<IntroductionChoice> everyPath()
+{
+    std::vector<IntroductionChoice> paths;
+    for (const InfoLanguage language : AllInfoLanguages)
+        for (const LegacyFont script : AllLegacyFonts)
+            paths.push_back({language, script});
+    return paths;
+}
+
+QString pathName(const IntroductionChoice &path)
+{
+    return displayName(path.language) + u" about "_s + displayName(path.script);
+}
+
+// A control of a window by the design name it carries.
+template<typename Control>
+Control *controlNamed(const QWidget &window, const QString &name)
+{
+    return window.findChild<Control *>(name, Qt::FindDirectChildrenOnly);
+}
+
+// The subject buttons, Command3D4 to Command3D10, subject 1 to 7; empty where
+// one is missing.
+std::vector<FormButton *> subjectButtonsOf(const QWidget &introduction)
+{
+    std::vector<FormButton *> buttons;
+    for (int subject = 1; subject <= SubjectCount; ++subject) {
+        auto *button = controlNamed<FormButton>(introduction, u"Command3D"_s + QString::number(subject + 3));
+        if (!button)
+            return {};
+        buttons.push_back(button);
+    }
+    return buttons;
+}
+
 // The measured part, kept in one function so that callgrind can count it
 // alone (--toggle-collect): the click on a subject button and the painting
 // that follows.
-Q_NEVER_INLINE void switchSubject(IntroEng &introduction, const FormControls &controls, int subject, Painting painting)
+Q_NEVER_INLINE void switchSubject(IntroEng &introduction, FormButton &subjectButton, Painting painting)
 {
-    controls.button(u"Command3D"_s + QString::number(subject + 3))->click();
+    subjectButton.click();
     if (painting == Painting::WholeWindow)
         introduction.repaint();
     else // the update request the changes posted, painted and flushed now
         QCoreApplication::sendPostedEvents(&introduction, QEvent::UpdateRequest);
 }
 
-// A window's controls by their design names, as the window holds them.
-const FormControls &controlsOf(const QWidget &window)
+// The launcher's buttons that choose the language in its language stage and
+// the script in its script stage: English, the first Devanagari button (Hindi)
+// and the Bengali one; the first Devanagari button, Bengali, Gujarati and
+// the Gurumukhi one (Punjabi).
+QString languageButton(InfoLanguage language)
 {
-    return *window.findChild<const FormControls *>(QString(), Qt::FindDirectChildrenOnly);
+    static const std::array<QString, 3> names{u"Command3D1"_s, u"Command3D2"_s, u"Command3D5"_s};
+    return names[std::size_t(language)];
 }
 
-// Opens the introduction from the launcher as a user does (Start
-// Introduction, English, the first Devanagari button, Show) and runs `use` on
-// it while it is open; "Show" returns only once it is closed. Returns whether
-// the introduction opened.
-bool withIntroduction(const std::function<void(IntroEng &)> &use)
+QString scriptButton(LegacyFont script)
+{
+    static const std::array<QString, 4> names{u"Command3D2"_s, u"Command3D5"_s, u"Command3D6"_s, u"Command3D7"_s};
+    return names[std::size_t(script)];
+}
+
+// Opens the introduction on the path from the launcher as a user does (Start
+// Introduction, the language's button, the script's button, Show) and runs
+// `use` on it while it is open; "Show" returns only once it is closed.
+// Returns whether the introduction opened.
+bool withIntroduction(const IntroductionChoice &path, const std::function<void(IntroEng &)> &use)
 {
     QuietPlatform platform;
     IntroPix launcher(platform);
@@ -188,29 +239,32 @@ bool withIntroduction(const std::function<void(IntroEng &)> &use)
         use(*introduction);
         introduction->close();
     });
-    const FormControls &controls = controlsOf(launcher);
-    for (const QString &name : {u"Command3D9"_s, u"Command3D1"_s, u"Command3D2"_s, u"Command3D12"_s})
-        controls.button(name)->click();
+    for (const QString &name : {u"Command3D9"_s, languageButton(path.language), scriptButton(path.script), u"Command3D12"_s}) {
+        auto *button = controlNamed<FormButton>(launcher, name);
+        if (!button)
+            return false;
+        button->click();
+    }
     return opened;
 }
 
 // The labels of a subject's page that do not show what the page has for
-// them, in English about Devanagari: its explanation, keying examples and
-// samples (as glyph codes or as their Unicode text). Empty where the page is
-// whole.
-QStringList wrongOnPage(const FormControls &controls, int subject)
+// them on the path: its explanation, keying examples and samples (as glyph
+// codes or as their Unicode text). Empty where the page is whole.
+QStringList wrongOnPage(const IntroEng &introduction, const IntroductionChoice &path, int subject)
 {
     std::vector<LabelCaption> expected =
-        textPageCaptions(Catalogue::forLanguage(InfoLanguage::English).textPage(), subject, LegacyFont::Devanagari);
-    const std::vector<LabelCaption> samples = sampleCaptions(LegacyFont::Devanagari, subject);
+        textPageCaptions(Catalogue::forLanguage(path.language).textPage(), subject, path.script);
+    const std::vector<LabelCaption> samples = sampleCaptions(path.script, subject);
     expected.insert(expected.end(), samples.begin(), samples.end());
     QStringList wrong;
     for (const LabelCaption &caption : expected) {
         const QString name = u"Label"_s + QString::number(caption.label);
-        const QString shown = controls.label(name)->caption();
         const bool explanation = caption.label == TextLabels.front();
         if (caption.text.unicode.isEmpty() && !explanation)
             continue;
+        const FormLabel *label = controlNamed<FormLabel>(introduction, name);
+        const QString shown = label ? label->caption() : QString();
         if (shown.isEmpty() || (shown != caption.text.unicode && shown != caption.text.glyphs))
             wrong.append(name);
     }
@@ -219,13 +273,14 @@ QStringList wrongOnPage(const FormControls &controls, int subject)
 
 // Shows every subject once and names each page that lacks what it should
 // show; the times would otherwise be those of pages without their text.
-bool pagesShowTheirContent(IntroEng &introduction, const FormControls &controls)
+bool pagesShowTheirContent(IntroEng &introduction, const std::vector<FormButton *> &subjectButtons,
+                           const IntroductionChoice &path)
 {
     bool whole = true;
     for (int subject = 1; subject <= SubjectCount; ++subject) {
-        switchSubject(introduction, controls, subject, Painting::Changed);
-        if (const QStringList wrong = wrongOnPage(controls, subject); !wrong.isEmpty()) {
-            std::fprintf(stderr, "subject %d, in English about Devanagari, lacks its text in %s\n", subject,
+        switchSubject(introduction, *subjectButtons[std::size_t(subject - 1)], Painting::Changed);
+        if (const QStringList wrong = wrongOnPage(introduction, path, subject); !wrong.isEmpty()) {
+            std::fprintf(stderr, "subject %d, in %s, lacks its text in %s\n", subject, qPrintable(pathName(path)),
                          qPrintable(wrong.join(u", "_s)));
             whole = false;
         }
@@ -233,31 +288,46 @@ bool pagesShowTheirContent(IntroEng &introduction, const FormControls &controls)
     return whole;
 }
 
-// The microseconds of each subject-page switch after the warm-up, in English
-// about Devanagari, each switch painted; empty where the introduction did not
-// open or a page lacks its content.
-std::vector<double> switchTimes(Painting painting, int rounds = SwitchRounds)
+// The microseconds of each subject-page switch after the warm-up on the path,
+// each switch painted; empty where the introduction did not open or a page
+// lacks its content.
+std::vector<double> switchTimes(const IntroductionChoice &path, Painting painting, int rounds = SwitchRounds)
 {
     std::vector<double> times;
-    const bool opened = withIntroduction([&](IntroEng &introduction) {
+    const bool opened = withIntroduction(path, [&](IntroEng &introduction) {
         if (!QTest::qWaitForWindowExposed(&introduction))
             return;
-        const FormControls &controls = controlsOf(introduction);
+        const std::vector<FormButton *> subjectButtons = subjectButtonsOf(introduction);
+        if (subjectButtons.empty())
+            return;
         QCoreApplication::sendPostedEvents(&introduction, QEvent::UpdateRequest);
-        if (!pagesShowTheirContent(introduction, controls))
+        if (!pagesShowTheirContent(introduction, subjectButtons, path))
             return;
         const int warmUp = std::min(WarmUpRounds, rounds / 2);
         for (int i = 0; i < rounds * SubjectCount; ++i) {
             QElapsedTimer clock;
             clock.start();
-            switchSubject(introduction, controls, i % SubjectCount + 1, painting);
+            switchSubject(introduction, *subjectButtons[std::size_t(i % SubjectCount)], painting);
             if (i >= warmUp * SubjectCount)
                 times.push_back(double(clock.nsecsElapsed()) / 1e3);
         }
     });
     if (!opened)
-        std::fputs("the introduction did not open from the launcher\n", stderr);
+        std::fprintf(stderr, "the introduction did not open from the launcher, in %s\n", qPrintable(pathName(path)));
     return times;
+}
+
+// The switch times of every path, in the order of everyPath(); empty where
+// one path could not be timed.
+std::vector<std::vector<double>> switchTimesOnEveryPath(Painting painting, int rounds = SwitchRounds)
+{
+    std::vector<std::vector<double>> byPath;
+    for (const IntroductionChoice &path : everyPath()) {
+        byPath.push_back(switchTimes(path, painting, rounds));
+        if (byPath.back().empty())
+            return {};
+    }
+    return byPath;
 }
 
 // Instructions counted by callgrind in a child run of this program, or -1
@@ -293,6 +363,39 @@ QString millions(double count)
     return count < 0 ? u"-"_s : QString::number(count / 1e6, 'f', 1) + u" M"_s;
 }
 
+QString microseconds(double value)
+{
+    return QString::number(value, 'f', 0) + u" us"_s;
+}
+
+// The median switch of every path, a row per language with its median over
+// the four scripts; then the path with the slowest median.
+void printSwitches(const QString &what, const std::vector<std::vector<double>> &byPath)
+{
+    std::printf("%s\n%-24s", qPrintable(what), "");
+    for (const LegacyFont script : AllLegacyFonts)
+        std::printf(" %11s", qPrintable(displayName(script)));
+    std::printf(" %13s\n", "every script");
+    const std::vector<IntroductionChoice> paths = everyPath();
+    for (const InfoLanguage language : AllInfoLanguages) {
+        std::printf("  %-22s", qPrintable(u"in "_s + displayName(language)));
+        std::vector<double> inLanguage;
+        for (std::size_t i = 0; i < paths.size(); ++i) {
+            if (paths[i].language != language)
+                continue;
+            std::printf(" %11s", qPrintable(microseconds(median(byPath[i]))));
+            inLanguage.insert(inLanguage.end(), byPath[i].begin(), byPath[i].end());
+        }
+        std::printf(" %13s\n", qPrintable(microseconds(median(inLanguage))));
+    }
+    std::size_t slowest = 0;
+    for (std::size_t i = 1; i < paths.size(); ++i)
+        if (median(byPath[i]) > median(byPath[slowest]))
+            slowest = i;
+    std::printf("  slowest path: %s, %s\n", qPrintable(pathName(paths[slowest])),
+                qPrintable(microseconds(median(byPath[slowest]))));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -305,15 +408,16 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     Fonts::installSubstitutes();
-    if (switchesOnly) // the child that callgrind counts
-        return switchTimes(qstrcmp(argv[2], "whole") == 0 ? Painting::WholeWindow : Painting::Changed).empty() ? 1 : 0;
-    if (checkOnly) { // a few rounds of each switch, for the test suite
+    if (switchesOnly) { // the child that callgrind counts
+        const Painting painting = qstrcmp(argv[2], "whole") == 0 ? Painting::WholeWindow : Painting::Changed;
+        return switchTimesOnEveryPath(painting, InstructionRounds).empty() ? 1 : 0;
+    }
+    if (checkOnly) { // a few rounds of each switch on every path, for the test suite
         for (const Painting painting : {Painting::Changed, Painting::WholeWindow}) {
-            const std::vector<double> switches = switchTimes(painting, 3);
-            if (switches.empty())
+            const std::vector<std::vector<double>> byPath = switchTimesOnEveryPath(painting, 2);
+            if (byPath.empty())
                 return 1;
-            std::printf("%s: %.0f us\n", painting == Painting::Changed ? "switch, painted" : "switch, whole window",
-                        median(switches));
+            printSwitches(painting == Painting::Changed ? u"switch, painted"_s : u"switch, whole window"_s, byPath);
         }
         return 0;
     }
@@ -340,22 +444,26 @@ int main(int argc, char *argv[])
                      u"1.00"_s);
     }
 
-    // 2. Subject-page switches; the reference is the budget.
+    // 2. Subject-page switches on every path; the reference is the budget.
     const int measured = (SwitchRounds - WarmUpRounds) * SubjectCount;
     bool timedEveryPage = true;
     for (const Painting painting : {Painting::Changed, Painting::WholeWindow}) {
         const bool whole = painting == Painting::WholeWindow;
-        const std::vector<double> switches = switchTimes(painting);
-        timedEveryPage = timedEveryPage && !switches.empty();
-        const QString what = (whole ? u"  the same, whole window repainted"_s
-                                    : u"subject-page switch, painted (median of %1)"_s.arg(measured));
-        printRow(qPrintable(what), switches.empty() ? u"-"_s : QString::number(median(switches), 'f', 0) + u" us"_s,
-                 whole ? QString() : u"under 500 us"_s);
+        const std::vector<std::vector<double>> byPath = switchTimesOnEveryPath(painting);
+        timedEveryPage = timedEveryPage && !byPath.empty();
+        std::printf("\n");
+        const QString what = whole ? u"the same, whole window repainted"_s
+                                   : u"subject-page switch, painted (median of %1 a path; goal: under 500 us)"_s.arg(measured);
+        if (byPath.empty())
+            printRow(qPrintable(what), u"-"_s, QString());
+        else
+            printSwitches(what, byPath);
         if (withInstructions) {
             const double perSwitch = instructions(self, {u"--switches"_s, whole ? u"whole"_s : u"changed"_s},
                                                   {u"--collect-atstart=no"_s, u"--toggle-collect=*switchSubject*"_s})
-                                   / ((SwitchRounds + 1) * SubjectCount); // with the first look at every page
-            printRow("    instructions per switch, callgrind",
+                                   // with the first look at every page
+                                   / double(everyPath().size() * (InstructionRounds + 1) * SubjectCount);
+            printRow("  instructions per switch, callgrind",
                      perSwitch < 0 ? u"-"_s : QString::number(perSwitch / 1e6, 'f', 2) + u" M"_s, QString());
         }
     }
