@@ -187,8 +187,11 @@ FormControls *build(const Design::Window &design, QWidget &window, const ScriptF
         }
     }
 
-    for (const Design::Timer &timer : design.timers)
-        controls->addTimer(timer.name, new FormTimer(&window, timer.intervalMs, timer.enabled));
+    for (const Design::Timer &timer : design.timers) {
+        auto *made = new FormTimer(&window, timer.intervalMs, timer.enabled);
+        made->setObjectName(timer.name);
+        controls->addTimer(timer.name, made);
+    }
 
     return controls;
 }

@@ -1,8 +1,5 @@
 #include "FormControls.h"
 
-#include "FormButton.h"
-#include "FormLabel.h"
-#include "FormPicture.h"
 #include "FormTimer.h"
 
 #include <QWidget>
@@ -22,32 +19,11 @@ void FormControls::add(const QString &name, int index, QWidget *control)
     if (byKey_.contains(key(name, index)))
         qFatal("%s has two controls named %s", qPrintable(windowName()), qPrintable(key(name, index)));
     byKey_.insert(key(name, index), control);
-    ordered_.append(control);
 }
 
 void FormControls::addTimer(const QString &name, FormTimer *timer)
 {
     timers_.insert(name, timer);
-}
-
-QWidget *FormControls::control(const QString &name, int index) const
-{
-    return &named<QWidget>(name, index);
-}
-
-FormLabel *FormControls::label(const QString &name, int index) const
-{
-    return &named<FormLabel>(name, index);
-}
-
-FormButton *FormControls::button(const QString &name, int index) const
-{
-    return &named<FormButton>(name, index);
-}
-
-FormPicture *FormControls::picture(const QString &name, int index) const
-{
-    return &named<FormPicture>(name, index);
 }
 
 QString FormControls::windowName() const
@@ -66,9 +42,4 @@ FormTimer &FormControls::namedTimer(const QString &name) const
     if (!found)
         missing(name, FormTimer::staticMetaObject.className());
     return *found;
-}
-
-FormTimer *FormControls::timer(const QString &name) const
-{
-    return &namedTimer(name);
 }

@@ -1,19 +1,15 @@
 #pragma once
 
 #include <QHash>
-#include <QList>
 #include <QObject>
 #include <QString>
 
-class FormButton;
-class FormLabel;
-class FormPicture;
 class FormTimer;
 class QWidget;
 
 // The controls of one built window, addressed by their design names and, for
 // control arrays, by element index. The widgets carry the design name as their
-// objectName and the index in the property "index".
+// objectName and the index in the property "index"; timers carry the name.
 class FormControls final : public QObject
 {
     Q_OBJECT
@@ -28,12 +24,6 @@ public:
     // name or a type that the design does not have stops the program right
     // there, in every build, with a message that names it. Windows look
     // their controls up once, where they are built.
-    QWidget *control(const QString &name, int index = NoIndex) const;
-    FormLabel *label(const QString &name, int index = NoIndex) const;
-    FormButton *button(const QString &name, int index = NoIndex) const;
-    FormPicture *picture(const QString &name, int index = NoIndex) const;
-    FormTimer *timer(const QString &name) const;
-
     template<typename Control>
     Control &named(const QString &name, int index = NoIndex) const
     {
@@ -44,19 +34,14 @@ public:
     }
     FormTimer &namedTimer(const QString &name) const;
 
-    // Every control in design order, front to back.
-    const QList<QWidget *> &all() const { return ordered_; }
-
     void add(const QString &name, int index, QWidget *control);
     void addTimer(const QString &name, FormTimer *timer);
 
-    static QString key(const QString &name, int index);
-
 private:
+    static QString key(const QString &name, int index);
     QString windowName() const;
     [[noreturn]] void missing(const QString &key, const char *type) const;
 
     QHash<QString, QWidget *> byKey_;
     QHash<QString, FormTimer *> timers_;
-    QList<QWidget *> ordered_;
 };

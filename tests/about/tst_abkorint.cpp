@@ -4,7 +4,6 @@
 #include "edition/IntroA.h"
 #include "forms/Fonts.h"
 #include "forms/FormButton.h"
-#include "forms/FormControls.h"
 #include "forms/FormLabel.h"
 #include "forms/FormPicture.h"
 #include "forms/FormTimer.h"

@@ -61,28 +61,26 @@ private Q_SLOTS:
             if (child->isWidgetType())
                 stacking << child->objectName();
         QCOMPARE(stacking, (QStringList{u"Script"_s, u"Front"_s, u"First"_s, u"Second"_s}));
-        // And the controls keep the design's order, front to back.
-        QStringList listed;
-        for (const QWidget *control : controls.all())
-            listed << control->objectName();
-        QCOMPARE(listed, (QStringList{u"Front"_s, u"Second"_s, u"First"_s, u"Script"_s}));
+        // And each control is found by its design name, as the widget of that name.
+        for (const QString &name : stacking)
+            QCOMPARE(controls.named<QWidget>(name).objectName(), name);
         QCOMPARE(window.objectName(), u"Small"_s);
-        QCOMPARE(controls.control(u"Second"_s)->geometry(), QRect(20, 20, 100, 40));
+        QCOMPARE(controls.named<QWidget>(u"Second"_s).geometry(), QRect(20, 20, 100, 40));
     }
 
     void shouldTabByTabIndexAndFocusTheFirstShownButton()
     {
         QWidget window;
         const FormControls &controls = *FormBuilder::build(smallDesign(), window, ScriptFonts());
-        QWidget *first = controls.control(u"First"_s);
-        QWidget *second = controls.control(u"Second"_s);
+        QWidget *first = &controls.named<QWidget>(u"First"_s);
+        QWidget *second = &controls.named<QWidget>(u"Second"_s);
         QCOMPARE(first->nextInFocusChain(), second);
         // The first button in tab order is hidden; the focus goes to the
         // first one a user can see.
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(QApplication::focusWidget(), second);
-        QCOMPARE(controls.control(u"Front"_s)->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(controls.named<QWidget>(u"Front"_s).focusPolicy(), Qt::NoFocus);
     }
 
     void shouldShowScriptCaptionsAsTheFontsWereChosen_data()

@@ -1,6 +1,5 @@
 #include "support/IntroFixture.h"
 #include "forms/FormButton.h"
-#include "forms/FormControls.h"
 #include "forms/FormLabel.h"
 #include "forms/ScriptFaces.h"
 #include "introduction/Catalogue.h"
@@ -223,7 +222,7 @@ void Tst_glyphpages::shouldShowExplanationsInUnicodeBesideLegacyCaptions()
     const LegacyFont languageFont = *entry.script;
     IntroFixture intro({language, script}, legacyFontsShown(how));
     intro.clickSubject(subject);
-    const FormControls &controls = controlsOf(intro.window());
+    const DesignedControls &controls = controlsOf(intro.window());
 
     int explanations = 0;
     for (const LabelCaption &expected : textPageCaptions(entry.textPage(), subject, script)) {

@@ -1,6 +1,5 @@
 #include "forms/Fonts.h"
 #include "forms/FormButton.h"
-#include "forms/FormControls.h"
 #include "forms/FormLabel.h"
 #include "introduction/IntroEng.h"
 #include "support/Controls.h"
@@ -30,7 +29,7 @@ private Q_SLOTS:
         FakePlatform platform;
         FakeHost host;
         IntroEng window(platform, host, {language, script}, nullptr);
-        const FormControls &controls = controlsOf(window);
+        const DesignedControls &controls = controlsOf(window);
         QCOMPARE(window.windowTitle(), u"Korvani Introduction"_s); // the design's, until the load step
 
         window.load();

@@ -1,7 +1,6 @@
 #include "base/Twips.h"
 #include "forms/Fonts.h"
 #include "forms/FormButton.h"
-#include "forms/FormControls.h"
 #include "forms/FormLabel.h"
 #include "forms/ScriptFaces.h"
 #include "introduction/Catalogue.h"
@@ -315,7 +314,7 @@ private Q_SLOTS:
         QFETCH(QString, face);
         QFETCH(QStringList, captions);
         IntroFixture intro({language, LegacyFont::Gujarati});
-        const FormControls &controls = controlsOf(intro.window());
+        const DesignedControls &controls = controlsOf(intro.window());
 
         for (int i = 0; i < 7; ++i)
             QCOMPARE(controls.button(SubjectButtons[i])->text(), captions[i]);
@@ -355,7 +354,7 @@ private Q_SLOTS:
         QFETCH(QString, face);
         // Bengali as the language must not decide the script font.
         IntroFixture intro({InfoLanguage::Bengali, script});
-        const FormControls &controls = controlsOf(intro.window());
+        const DesignedControls &controls = controlsOf(intro.window());
         for (const QString &name : pageLabelNames(Designed::SampleLabels)) {
             const QFont font = controls.control(name)->font();
             QCOMPARE(font.family(), face);

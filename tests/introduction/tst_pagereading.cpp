@@ -1,6 +1,5 @@
 #include "support/IntroFixture.h"
 #include "forms/FormButton.h"
-#include "forms/FormControls.h"
 #include "forms/FormLabel.h"
 #include "platform/QtPlatform.h"
 #include "support/Constants.h"
@@ -45,7 +44,7 @@ QString shownText(const FormLabel &label)
 // the screen: the labels with text, row by row from the top, each row from
 // the left; a keying example and the sample right beside it on its row make
 // one stop, "keying: sample".
-QStringList expectedStops(const FormControls &controls)
+QStringList expectedStops(const DesignedControls &controls)
 {
     QList<const FormLabel *> shown;
     for (const int number : Designed::TextLabels + Designed::KeyingLabels + Designed::SampleLabels) {

@@ -1,6 +1,5 @@
 #include "forms/Fonts.h"
 #include "forms/FormButton.h"
-#include "forms/FormControls.h"
 #include "forms/FormLabel.h"
 #include "introduction/SamplePanels.h"
 #include "introduction/TextPages.h"

@@ -1,7 +1,6 @@
 #include "forms/Fonts.h"
 #include "forms/FormBuilder.h"
 #include "forms/FormButton.h"
-#include "forms/FormControls.h"
 #include "forms/FormLabel.h"
 #include "forms/FormPicture.h"
 #include "forms/FormTimer.h"

@@ -1,5 +1,4 @@
 #include "base/Twips.h"
-#include "forms/FormControls.h"
 #include "forms/FormPicture.h"
 #include "forms/FormTimer.h"
 #include "launcher/IntroPix.h"

@@ -1,5 +1,4 @@
 #include "forms/FormButton.h"
-#include "forms/FormControls.h"
 #include "launcher/IntroPix.h"
 #include "support/Controls.h"
 #include "support/FakePlatform.h"
@@ -76,7 +75,7 @@ private Q_SLOTS:
         LauncherFixture fixture;
         QVERIFY(fixture.started);
         IntroPix &launcher = fixture.launcher;
-        const FormControls &controls = controlsOf(launcher);
+        const DesignedControls &controls = controlsOf(launcher);
         // English and Devanagari chosen, so that "&Show" opens the introduction.
         QTest::mouseClick(controls.control(u"Command3D9"_s), Qt::LeftButton);
         QTest::mouseClick(controls.control(u"Command3D1"_s), Qt::LeftButton);

@@ -1,5 +1,4 @@
 #include "forms/FormButton.h"
-#include "forms/FormControls.h"
 #include "forms/FormLabel.h"
 #include "forms/FormPicture.h"
 #include "launcher/IntroPix.h"

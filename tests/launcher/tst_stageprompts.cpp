@@ -1,6 +1,5 @@
 #include "support/LauncherFixture.h"
 #include "forms/FormButton.h"
-#include "forms/FormControls.h"
 #include "forms/FormLabel.h"
 #include "support/Controls.h"
 #include "support/ScreenReader.h"

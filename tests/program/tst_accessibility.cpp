@@ -1,5 +1,4 @@
 #include "forms/FormButton.h"
-#include "forms/FormControls.h"
 #include "forms/FormLabel.h"
 #include "launcher/IntroPix.h"
 #include "platform/QtPlatform.h"
@@ -25,7 +24,7 @@ bool inScriptFont(const QWidget *widget)
 
 // Every shown control with a glyph-code caption has a name a screen reader
 // can speak, and the name is not the glyph codes themselves.
-void verifyEverySpeakable(const FormControls &controls, const QString &where)
+void verifyEverySpeakable(const DesignedControls &controls, const QString &where)
 {
     for (QWidget *control : controls.all()) {
         const QString caption = captionOf(control);
@@ -72,7 +71,7 @@ private Q_SLOTS:
         QFETCH(InfoLanguage, language);
         QFETCH(LegacyFont, script);
         IntroFixture intro({language, script});
-        const FormControls &controls = controlsOf(intro.window());
+        const DesignedControls &controls = controlsOf(intro.window());
         // The subject buttons and their heading say in glyph codes what they
         // show in Unicode; the English ones, in capitals, say their names.
         static const QStringList subjects{u"Basic idea"_s, u"Alphabet"_s, u"Keying"_s,    u"Syllables"_s,

@@ -1,6 +1,5 @@
 #include "forms/Fonts.h"
 #include "forms/FormButton.h"
-#include "forms/FormControls.h"
 #include "forms/FormLabel.h"
 #include "forms/FormPicture.h"
 #include "introduction/IntroEng.h"
@@ -101,7 +100,7 @@ private Q_SLOTS:
         LauncherFixture fixture;
         QVERIFY(fixture.started);
         IntroPix &launcher = fixture.launcher;
-        const FormControls &controls = controlsOf(launcher);
+        const DesignedControls &controls = controlsOf(launcher);
         for (const QString &name : presses)
             clickVisible(controls.button(name));
 
@@ -110,7 +109,7 @@ private Q_SLOTS:
         const bool opened = showIntroduction(launcher, [&](IntroEng &window) {
             summaryWhileOpen = QStringList{controls.label(u"Label9"_s)->caption(), controls.label(u"Label10"_s)->caption()};
             title = window.windowTitle();
-            const FormControls &page = controlsOf(window);
+            const DesignedControls &page = controlsOf(window);
             shown = QStringList{page.label(u"Label22"_s, 0)->caption(), page.label(u"Label23"_s, 0)->caption()};
             sampleFace = page.label(u"Label10"_s)->font().family();
         });
@@ -183,7 +182,7 @@ private Q_SLOTS:
         LauncherFixture fixture;
         QVERIFY(fixture.started);
         IntroPix &launcher = fixture.launcher;
-        const FormControls &controls = controlsOf(launcher);
+        const DesignedControls &controls = controlsOf(launcher);
 
         clickVisible(controls.button(u"Command3D9"_s)); // Start Introduction
         clickVisible(controls.button(u"Command3D1"_s)); // English
@@ -209,7 +208,7 @@ private:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.windowTitle(), u"Korvani Introduction About Devanagari"_s);
         QCOMPARE(controlsOf(launcher).label(u"Label9"_s)->caption(), QString());
-        const FormControls &controls = controlsOf(window);
+        const DesignedControls &controls = controlsOf(window);
         QCOMPARE(controls.label(u"Label22"_s, 0)->caption(), u"English"_s);
         QCOMPARE(controls.label(u"Label23"_s, 0)->caption(), u"Devanagari"_s);
         QCOMPARE(controls.button(u"Command3D7"_s)->text(), u"SYLLABLES"_s);

@@ -1,6 +1,5 @@
 #include "forms/Fonts.h"
 #include "forms/FormButton.h"
-#include "forms/FormControls.h"
 #include "forms/FormLabel.h"
 #include "launcher/IntroPix.h"
 #include "platform/QtPlatform.h"
@@ -142,7 +141,7 @@ private Q_SLOTS:
         QFETCH(int, subject);
         IntroFixture intro({language, script}, unicodeFonts());
         intro.clickSubject(subject);
-        const FormControls &controls = controlsOf(intro.window());
+        const DesignedControls &controls = controlsOf(intro.window());
 
         QList<std::pair<const FormLabel *, Footprint>> written;
         for (int number = 8; number <= 21; ++number) {
@@ -196,7 +195,7 @@ private Q_SLOTS:
     {
         QFETCH(InfoLanguage, language);
         IntroFixture intro({language, LegacyFont::Devanagari}, unicodeFonts());
-        const FormControls &controls = controlsOf(intro.window());
+        const DesignedControls &controls = controlsOf(intro.window());
         for (int number = 4; number <= 10; ++number) {
             FormButton *button = controls.button(u"Command3D"_s + QString::number(number));
             QVERIFY2(hasIndicLetters(button->text()), qPrintable(button->objectName()));

@@ -1,5 +1,4 @@
 #include "forms/FormButton.h"
-#include "forms/FormControls.h"
 #include "launcher/IntroPix.h"
 #include "support/Controls.h"
 #include "support/FakePlatform.h"
@@ -75,7 +74,7 @@ private:
 
     void cycle(IntroPix &launcher, int times)
     {
-        const FormControls &controls = controlsOf(launcher);
+        const DesignedControls &controls = controlsOf(launcher);
         for (int i = 0; i < times; ++i) {
             // English and Devanagari, then "&Show".
             QTest::mouseClick(controls.control(u"Command3D1"_s), Qt::LeftButton);

@@ -1,7 +1,6 @@
 #include "IntroFixture.h"
 
 #include "forms/FormButton.h"
-#include "forms/FormControls.h"
 #include "forms/FormLabel.h"
 #include "support/Constants.h"
 #include "support/Controls.h"
