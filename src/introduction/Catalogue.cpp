@@ -19,8 +19,7 @@ ScriptText inBengali(const QString &codes)
     return decodedScriptText(LegacyFont::Bengali, codes);
 }
 
-} // namespace
-
+// One entry for each information language, in the order of InfoLanguage.
 std::span<const LanguageEntry> languages()
 {
     static const std::array<LanguageEntry, AllInfoLanguages.size()> rows{{
@@ -84,6 +83,8 @@ std::span<const LanguageEntry> languages()
     }};
     return rows;
 }
+
+} // namespace
 
 const LanguageEntry &forLanguage(InfoLanguage language)
 {

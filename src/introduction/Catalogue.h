@@ -28,8 +28,6 @@ struct LanguageEntry {
     const TextPage &(*textPage)();
 };
 
-// One entry for each information language, in the order of InfoLanguage.
-std::span<const LanguageEntry> languages();
 const LanguageEntry &forLanguage(InfoLanguage language);
 
 // What a screen reader says for the subject buttons and their heading where

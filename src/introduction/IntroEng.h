@@ -28,8 +28,8 @@ struct TextPage;
 // the script's legacy font for the samples. Each subject button then draws a page into the page
 // labels Label8 to Label21: the text page of the language first
 // (englishPage(), hindiPage(), bengaliPage()), then the sample panel of the
-// script (sampleRows()). Which labels each of the two writes is fixed per
-// subject (textPageLabels()), so a new page never leaves a caption of the
+// script (sampleCaptions()). Which labels each of the two writes is fixed per
+// subject (textPageCaptions()), so a new page never leaves a caption of the
 // previous one behind.
 //
 // For a screen reader the page is a row of reading stops (pageReading()):

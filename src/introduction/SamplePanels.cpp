@@ -2,9 +2,18 @@
 
 #include "script/Glyphs.h"
 
+#include <array>
+#include <span>
+
 using namespace Qt::StringLiterals;
 
 namespace {
+
+struct SampleRow {
+    int subject = 0;
+    int label = 0;
+    std::array<ScriptText, 4> byScript; // in LegacyFont order
+};
 
 // One sample in each script's font, each with its Unicode text read from
 // the codes.
@@ -24,8 +33,6 @@ std::array<ScriptText, 4> mended(std::array<ScriptText, 4> row, LegacyFont font,
     sample = sample.mended(wrong, right);
     return row;
 }
-
-} // namespace
 
 std::span<const SampleRow> sampleRows()
 {
@@ -66,6 +73,8 @@ std::span<const SampleRow> sampleRows()
     }};
     return rows;
 }
+
+} // namespace
 
 std::vector<LabelCaption> sampleCaptions(LegacyFont script, int subject)
 {

@@ -2,20 +2,13 @@
 
 #include "TextPages.h"
 
-#include <span>
+#include <vector>
 
-// The script sample panels as data: what each script's sample procedure
-// writes on each subject, after the text page. The labels are the same for
-// every script; only the glyph codes (and the demonstration file named on the
+// The script sample panels: what each script's sample procedure writes on
+// each subject, after the text page. The labels are the same for every
+// script; only the glyph codes (and the demonstration file named on the
 // seventh page) differ. Each script's samples are in its legacy font.
-struct SampleRow {
-    int subject = 0;
-    int label = 0;
-    std::array<ScriptText, 4> byScript; // in LegacyFont order
-};
-
-std::span<const SampleRow> sampleRows();
-
+//
 // The captions the script's panel sets on a subject, in order; nothing for
 // subject 6 or a number outside 1 to 7.
 std::vector<LabelCaption> sampleCaptions(LegacyFont script, int subject);

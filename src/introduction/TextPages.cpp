@@ -1,5 +1,9 @@
 #include "TextPages.h"
 
+namespace {
+
+// The page labels that every text page owns on a subject (writes or clears),
+// in ascending order; empty for a number outside 1 to 7.
 std::span<const int> textPageLabels(int subject)
 {
     // Together with the sample panels this covers Label8 to Label21 on every
@@ -17,6 +21,8 @@ std::span<const int> textPageLabels(int subject)
         return {};
     return owned[std::size_t(subject - 1)];
 }
+
+} // namespace
 
 std::vector<LabelCaption> textPageCaptions(const TextPage &page, int subject, LegacyFont script)
 {

@@ -59,13 +59,9 @@ inline constexpr std::array<int, 6> SampleLabels{10, 12, 14, 17, 19, 21};
 // keying gives: {keying, sample}.
 inline constexpr std::array<std::pair<int, int>, 5> KeyingBesideSample{{{9, 10}, {11, 12}, {16, 17}, {18, 19}, {20, 21}}};
 
-// The page labels that every text page owns on a subject (writes or clears),
-// in ascending order; the others belong to the sample panel. Empty for a
-// number outside 1 to 7.
-std::span<const int> textPageLabels(int subject);
-
 // What a text page sets on a subject, in order: each label it owns, ascending,
 // with the page's caption for it (its Gurumukhi form when the page is about
-// Gurumukhi and it has one) or the empty text. Nothing for a number outside 1
-// to 7.
+// Gurumukhi and it has one) or the empty text. Every text page owns the same
+// labels on a subject, and the sample panel the others. Nothing for a number
+// outside 1 to 7.
 std::vector<LabelCaption> textPageCaptions(const TextPage &page, int subject, LegacyFont script);

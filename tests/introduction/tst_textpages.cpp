@@ -182,19 +182,23 @@ private Q_SLOTS:
 
     void shouldDivideThePageBetweenTextAndSamples()
     {
-        for (int subject = 1; subject <= 7; ++subject) {
-            for (const LegacyFont script : AllLegacyFonts) {
-                std::multiset<int> labels(textPageLabels(subject).begin(), textPageLabels(subject).end());
-                for (const LabelCaption &caption : sampleCaptions(script, subject))
-                    labels.insert(caption.label);
-                std::multiset<int> all;
-                for (int label = 8; label <= 21; ++label)
-                    all.insert(label);
-                QVERIFY2(labels == all, qPrintable(u"subject %1"_s.arg(subject)));
+        for (const TextPage *page : {&englishPage(), &hindiPage(), &bengaliPage()}) {
+            for (int subject = 1; subject <= 7; ++subject) {
+                for (const LegacyFont script : AllLegacyFonts) {
+                    std::multiset<int> labels;
+                    for (const LabelCaption &caption : textPageCaptions(*page, subject, script))
+                        labels.insert(caption.label);
+                    for (const LabelCaption &caption : sampleCaptions(script, subject))
+                        labels.insert(caption.label);
+                    std::multiset<int> all;
+                    for (int label = 8; label <= 21; ++label)
+                        all.insert(label);
+                    QVERIFY2(labels == all, qPrintable(u"subject %1"_s.arg(subject)));
+                }
             }
+            QVERIFY(textPageCaptions(*page, 0, LegacyFont::Devanagari).empty());
+            QVERIFY(textPageCaptions(*page, 8, LegacyFont::Devanagari).empty());
         }
-        QVERIFY(textPageLabels(0).empty());
-        QVERIFY(textPageLabels(8).empty());
     }
 
     // Each page label is written by exactly one of text page and sample panel:

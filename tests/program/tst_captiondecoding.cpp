@@ -124,7 +124,8 @@ std::vector<ScriptCaption> scriptCaptions()
         if (const auto font = control.font ? legacyFontWithFace(control.font->face) : std::nullopt)
             captions.push_back({u"launcher "_s + control.name, *font, decodedScriptText(*font, control.caption)});
     }
-    for (const Catalogue::LanguageEntry &entry : Catalogue::languages()) {
+    for (const InfoLanguage language : AllInfoLanguages) {
+        const Catalogue::LanguageEntry &entry = Catalogue::forLanguage(language);
         const std::optional<LegacyFont> font = entry.script;
         if (!font)
             continue;
@@ -132,12 +133,14 @@ std::vector<ScriptCaption> scriptCaptions()
             captions.push_back({u"%1 subject %2"_s.arg(designedName(entry.language)).arg(i + 1), *font, entry.subjectCaptions[i]});
         captions.push_back({designedName(entry.language) + u" heading"_s, *font, entry.heading});
     }
-    for (const SampleRow &row : sampleRows()) {
-        for (const LegacyFont font : AllLegacyFonts) {
-            const ScriptText &sample = row.byScript[std::size_t(font)];
-            if (sample.glyphs != sample.unicode)
-                captions.push_back(
-                    {u"%1 sample, subject %2, Label%3"_s.arg(legacyFace(font)).arg(row.subject).arg(row.label), font, sample});
+    for (const LegacyFont font : AllLegacyFonts) {
+        for (int subject = 1; subject <= 7; ++subject) {
+            for (const LabelCaption &sample : sampleCaptions(font, subject)) {
+                if (sample.text.glyphs != sample.text.unicode)
+                    captions.push_back(
+                        {u"%1 sample, subject %2, Label%3"_s.arg(legacyFace(font)).arg(subject).arg(sample.label), font,
+                         sample.text});
+            }
         }
     }
     return captions;
