@@ -23,6 +23,16 @@ class DesignColours final : public QObject
     Q_OBJECT
 
 public:
+    // Colours the widget now and after every palette change; the widget
+    // owns what keeps it coloured.
+    static void apply(QWidget &widget, const Design::Colour &back, const Design::Colour &fore);
+
+    Q_DISABLE_COPY_MOVE(DesignColours)
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
     // A design's pair under a desktop palette. The frame of a framed label
     // keeps the design's text colour even where the text itself cannot.
     // A colour the design leaves unset stays invalid: the parent's is used.
@@ -34,16 +44,6 @@ public:
     static Shown shown(const Design::Colour &back, const Design::Colour &fore, const QPalette &desktop);
     static QColor resolve(const Design::Colour &colour, const QPalette &desktop);
 
-    // Colours the widget now and after every palette change; the widget
-    // owns what keeps it coloured.
-    static void apply(QWidget &widget, const Design::Colour &back, const Design::Colour &fore);
-
-    Q_DISABLE_COPY_MOVE(DesignColours)
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
     DesignColours(QWidget &widget, const Design::Colour &back, const Design::Colour &fore);
     void colourWidget();
 

@@ -35,8 +35,6 @@ bool isStandIn(const Design::Font &design)
     return *known;
 }
 
-} // namespace
-
 QFont fontFor(const Design::Font &design)
 {
     QFont font(design.face);
@@ -52,8 +50,6 @@ QFont fontFor(const Design::Font &design)
         font.setWordSpacing(1.0);
     return font;
 }
-
-namespace {
 
 Qt::Alignment alignmentOf(Design::LabelStyle style)
 {

@@ -2,8 +2,6 @@
 
 #include "Design.h"
 
-#include <QFont>
-
 class FormControls;
 class ScriptFonts;
 class QWidget;
@@ -17,7 +15,5 @@ namespace FormBuilder {
 // Controls in a legacy script font show their captions as the script fonts
 // decided at start-up say.
 FormControls *build(const Design::Window &design, QWidget &window, const ScriptFonts &scriptFonts);
-
-QFont fontFor(const Design::Font &font);
 
 } // namespace FormBuilder

@@ -2,8 +2,10 @@
 #include "forms/FormButton.h"
 #include "forms/Fonts.h"
 #include "forms/FormBuilder.h"
+#include "forms/FormControls.h"
 #include "forms/FormLabel.h"
 #include "forms/FormTimer.h"
+#include "script/ScriptFonts.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -204,7 +206,7 @@ private Q_SLOTS:
     }
 
     // Each design font is matched against the installed fonts once; asking
-    // again, in any order, gives the same font.
+    // again, in any order, gives the same font: to a window and to a control.
     void shouldGiveBoldStandInsTheirBlankBack()
     {
         QFETCH(QString, face);
@@ -215,14 +217,21 @@ private Q_SLOTS:
         Fonts::installSubstitutes();
         if (QFontInfo(QFont(Design::MsSansSerif)).family() == Design::MsSansSerif)
             QSKIP("MS Sans Serif itself is installed here; no stand-in to correct.");
-        const Design::Font design = Design::font(face, points, weight, italic);
+        Design::Window design;
+        design.name = u"Fonts"_s;
+        design.font = Design::font(face, points, weight, italic);
+        design.controls = {{Design::Kind::Label, u"Label1"_s, -1, u"Label1"_s, {0, 0, 1500, 600}, design.font,
+                            Design::Default, Design::Default, Design::Flat, Design::Visible, 0}};
         for (int round = 0; round < 2; ++round) {
-            const QFont font = FormBuilder::fontFor(design);
-            QCOMPARE(font.family(), face);
-            QCOMPARE(font.pointSizeF(), points);
-            QCOMPARE(int(font.weight()), weight);
-            QCOMPARE(font.italic(), italic);
-            QCOMPARE(font.wordSpacing(), wordSpacing);
+            QWidget window;
+            const FormControls &controls = *FormBuilder::build(design, window, ScriptFonts());
+            for (const QFont &font : {window.font(), controls.named<FormLabel>(u"Label1"_s).font()}) {
+                QCOMPARE(font.family(), face);
+                QCOMPARE(font.pointSizeF(), points);
+                QCOMPARE(int(font.weight()), weight);
+                QCOMPARE(font.italic(), italic);
+                QCOMPARE(font.wordSpacing(), wordSpacing);
+            }
         }
     }
 
