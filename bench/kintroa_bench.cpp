@@ -1,10 +1,10 @@
 // Benchmark of KIntroA, printed side by side in one run:
 //   1. start-up to the launcher shown, against a bare Qt Widgets program that
 //      shows a message box with a sentence of text (each a fresh process);
-//   2. the subject-page switches of the introduction window on every path
-//      (each information language about each script), painted as the
-//      program paints them, and with the whole window repainted: the median
-//      of every path and of every language, and the slowest path;
+//   2. the subject-page switches of the introduction window on every path,
+//      each information language about each script (the median of every
+//      path and language, and the slowest path), each switch painted as the
+//      program paints it, and with the whole window repainted;
 //   3. the About window's CPU use over 10 seconds.
 // With --instructions, and valgrind installed, it also counts the
 // instructions of the first two under callgrind, which unlike the times do
