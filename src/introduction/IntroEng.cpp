@@ -13,9 +13,11 @@
 #include "forms/FormLabel.h"
 #include "forms/FormPicture.h"
 #include "forms/ScriptFaces.h"
+#include "forms/Shortcuts.h"
 #include "platform/Platform.h"
 
 #include <QKeyEvent>
+#include <QShortcut>
 
 #include <algorithm>
 #include <utility>
@@ -63,6 +65,7 @@ IntroEng::IntroEng(Platform &platform, IntroductionHost &host, const Introductio
     , controls_(FormBuilder::build(introEngDesign(), *this, platform.scriptFonts()))
     , restartButton_(controls_->named<FormButton>(u"Command3D1"_s))
     , closeButton_(controls_->named<FormButton>(u"Command3D3"_s))
+    , practiceButton_(controls_->named<FormButton>(u"practiceButton"_s))
     , shownInBox_(controls_->named<FormLabel>(u"Label22"_s, 0))
     , shownAboutBox_(controls_->named<FormLabel>(u"Label23"_s, 0))
     , subjectHeading_(controls_->named<FormLabel>(u"Label24"_s))
@@ -87,6 +90,8 @@ void IntroEng::connectHandlers()
         });
     connect(&restartButton_, &FormButton::clicked, this, &IntroEng::Command3D1Click);
     connect(&closeButton_, &FormButton::clicked, this, &IntroEng::Command3D3Click);
+    connect(&practiceButton_, &FormButton::clicked, this, &IntroEng::showPractice);
+    connect(new QShortcut(practiceShortcut(), this), &QShortcut::activated, this, &IntroEng::showPractice);
     // Command3D2, "&Go To Word Processor", stays hidden and has no handler.
 }
 
@@ -232,6 +237,11 @@ void IntroEng::Command3D1Click()
 void IntroEng::Command3D3Click()
 {
     close();
+}
+
+void IntroEng::showPractice()
+{
+    host_.showPractice({InfoLanguage_, ScriptName_}, *this);
 }
 
 void IntroEng::keyPressEvent(QKeyEvent *event)

@@ -70,6 +70,7 @@ private:
 
     void Command3D1Click();
     void Command3D3Click();
+    void showPractice();
 
     Platform &platform_;
     IntroductionHost &host_;
@@ -77,6 +78,7 @@ private:
     std::array<FormButton *, SubjectCount> subjectButtons_;
     FormButton &restartButton_;
     FormButton &closeButton_;
+    FormButton &practiceButton_;
     FormLabel &shownInBox_;
     FormLabel &shownAboutBox_;
     FormLabel &subjectHeading_;

@@ -6,6 +6,7 @@
 #include "forms/ScriptFaces.h"
 #include "introduction/Catalogue.h"
 #include "introduction/IntroEng.h"
+#include "introduction/IntroEngDesign.h"
 #include "introduction/SamplePanels.h"
 #include "introduction/TextPages.h"
 #include "support/Constants.h"
@@ -155,7 +156,7 @@ private Q_SLOTS:
         QCOMPARE(window.objectName(), u"IntroEng"_s);
         QCOMPARE(window.windowTitle(), u"Korvani Introduction"_s);
         QCOMPARE(Twips::fromPixels(window.width()), 9495);
-        QCOMPARE(Twips::fromPixels(window.height()), 6810);
+        QCOMPARE(Twips::fromPixels(window.height()), 6810 + PracticeStripTwips);
         QCOMPARE(window.parentWidget(), &opener);
         QVERIFY(window.isWindow());
         QVERIFY(window.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
@@ -166,7 +167,7 @@ private Q_SLOTS:
         QCOMPARE(window.font().family(), Ms);
         QCOMPARE(window.font().pointSizeF(), 8.25);
         QCOMPARE(window.font().weight(), Bold);
-        QCOMPARE(controlsOf(window).all().size(), 29);
+        QCOMPARE(controlsOf(window).all().size(), 30);
     }
 
     void shouldLeaveControlsInPlaceWhenResized()
@@ -223,7 +224,8 @@ private Q_SLOTS:
         QVERIFY(window.focusWidget());
         QCOMPARE(window.focusWidget()->objectName(), u"Command3D3"_s);
 
-        const QStringList expected = QStringList{u"Command3D1"_s} + SubjectButtons + QStringList{u"Command3D3"_s};
+        const QStringList expected =
+            QStringList{u"Command3D1"_s} + SubjectButtons + QStringList{u"practiceButton"_s, u"Command3D3"_s};
         QStringList visited;
         for (qsizetype i = 0; i < expected.size(); ++i) {
             QTest::keyClick(window.focusWidget(), Qt::Key_Tab);
@@ -234,17 +236,18 @@ private Q_SLOTS:
 
     // Load: position
 
-    // 420 twips are 28 pixels; the window's 9495 x 6810 twips are 633 x 454.
+    // 420 twips are 28 pixels; the window's 9495 x 7410 twips (the design's
+    // 6810 and the strip of "Try the Keys") are 633 x 494.
     void shouldPlaceTheWindow420TwipsBelowCentre_data()
     {
         QTest::addColumn<QSize>("screenTwips");
         QTest::addColumn<QPoint>("position");
-        QTest::newRow("1280 x 1024") << QSize(1280 * 15, 1024 * 15) << QPoint(324, 285 + 28);
-        QTest::newRow("1366 x 768") << QSize(1366 * 15, 768 * 15) << QPoint(367, 157 + 28);
-        QTest::newRow("odd twips") << QSize(20491, 12007) << QPoint(367, 173 + 28);
+        QTest::newRow("1280 x 1024") << QSize(1280 * 15, 1024 * 15) << QPoint(324, 265 + 28);
+        QTest::newRow("1366 x 768") << QSize(1366 * 15, 768 * 15) << QPoint(367, 137 + 28);
+        QTest::newRow("odd twips") << QSize(20491, 12007) << QPoint(367, 153 + 28);
         // The window then reaches past the bottom of the screen; it stays there.
-        QTest::newRow("640 x 480") << QSize(640 * 15, 480 * 15) << QPoint(4, 13 + 28);
-        QTest::newRow("smaller than the window") << QSize(6000, 5000) << QPoint(-117, -60 + 28);
+        QTest::newRow("640 x 480") << QSize(640 * 15, 480 * 15) << QPoint(4, -7 + 28);
+        QTest::newRow("smaller than the window") << QSize(6000, 5000) << QPoint(-117, -80 + 28);
     }
 
     void shouldPlaceTheWindow420TwipsBelowCentre()
