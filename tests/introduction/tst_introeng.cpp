@@ -394,7 +394,7 @@ private Q_SLOTS:
     {
         IntroFixture intro({InfoLanguage::Bengali, LegacyFont::Devanagari});
         intro.clickSubject(4);
-        QCOMPARE(intro.caption(9), u"rshlee"_s);
+        QCOMPARE(intro.caption(9), u"rshlii"_s);
         QCOMPARE(intro.caption(14), u"+"_s);
         QCOMPARE(intro.caption(19), fromCodes("20 20 20 20 20 20 20 20 20 20 45 F2"));
     }

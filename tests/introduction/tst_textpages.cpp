@@ -76,7 +76,7 @@ private Q_SLOTS:
             {8, u"Learn to think in syllables, not just in terms of individual characters."_s + cr
                     + u"A syllable is a pronounceable group of characters. It may be between one and about eight "
                       "characters long, such as:-"_s},
-            {9, u"rshlee"_s},
+            {9, u"rshlii"_s},
             {13, u"Each syllable must be terminated with a vowel to make it pronounceable."_s + cr
                      + u"The programme can infer a final 'a', the inherent form of "_s},
             {15, u"even if you do not type it, but if you type a space, punctuation or function key. So:-"_s},
@@ -130,7 +130,7 @@ private Q_SLOTS:
             row("Devanagari 3", LegacyFont::Devanagari, 3, shaRa);
             row("Bengali 3", LegacyFont::Bengali, 3, shaRa);
             row("Gujarati 3", LegacyFont::Gujarati, 3, shaRa);
-            row("Devanagari 4", LegacyFont::Devanagari, 4, u"rshlee"_s);
+            row("Devanagari 4", LegacyFont::Devanagari, 4, u"rshlii"_s);
             row("Gujarati 2", LegacyFont::Gujarati, 2, u"a aa i ii u uu rri ...."_s);
             row("Gurumukhi 1 has one form", LegacyFont::Gurumukhi, 1, u"a"_s);
             row("Gurumukhi 5 has one form", LegacyFont::Gurumukhi, 5, u"eke"_s);

@@ -216,7 +216,7 @@ private:
         QCOMPARE(controls.label(u"Label10"_s)->font().family(), u"KDEV01__"_s);
 
         clickVisible(controls.button(u"Command3D7"_s));
-        QCOMPARE(controls.label(u"Label9"_s)->caption(), u"rshlee"_s);
+        QCOMPARE(controls.label(u"Label9"_s)->caption(), u"rshlii"_s);
         QCOMPARE(controls.label(u"Label10"_s)->caption(), fromCodes("20 B6 B1 C9 EA 20"));
         QCOMPARE(controls.label(u"Label14"_s)->caption(), u"+"_s);
         QCOMPARE(controls.label(u"Label17"_s)->caption(), fromCodes("2B C9 45 F2 21"));
