@@ -94,10 +94,11 @@ void AlphabetChart::showScript(LegacyFont script, const QFont &letterFont)
     addSection(captions_.signs, linesOf(Section::Signs));
     layout_->addStretch();
 
-    for (const ChartLine *line : linesOf(Section::Consonants)) {
-        pairWithEveryVowel(line->cells.front());
-        break;
-    }
+    // k, the consonant of the pages' examples, shows first with every vowel.
+    for (const ChartLine *line : linesOf(Section::Consonants))
+        for (const ChartCell &cell : line->cells)
+            if (cell.keys.value(0) == u"k"_s)
+                pairWithEveryVowel(cell);
     makeTabStop(rows_.front().front());
     if (hadFocus)
         tabStop_->setFocus(Qt::OtherFocusReason);
@@ -144,6 +145,7 @@ LetterCell *AlphabetChart::makeCell(const ChartCell &chartCell)
 {
     auto *cell = new LetterCell(chartCell.letter + chartCell.sign, chartCell.keys, this);
     cell->setLetterFont(letterFont_);
+    cell->show();
     cell->setFocusPolicy(Qt::ClickFocus);
     connect(cell, &LetterCell::clicked, this, [this, cell] {
         makeTabStop(cell);
@@ -175,6 +177,7 @@ void AlphabetChart::pairWithEveryVowel(const ChartCell &consonant)
         for (LetterCell *cell : row) {
             if (cell == tabStop_)
                 tabStop_ = nullptr;
+            cell->hide();
             cell->deleteLater();
             pairGrid_->removeWidget(cell);
         }
