@@ -100,8 +100,22 @@ void AlphabetChart::showScript(LegacyFont script, const QFont &letterFont)
             if (cell.keys.value(0) == u"k"_s)
                 pairWithEveryVowel(cell);
     makeTabStop(rows_.front().front());
+    chainFocus();
     if (hadFocus)
         tabStop_->setFocus(Qt::OtherFocusReason);
+}
+
+// New cells come last in the window's focus chain; they are put back after
+// the control that the chart follows.
+void AlphabetChart::chainFocus()
+{
+    QWidget *previous = before_;
+    if (!previous)
+        return;
+    for (LetterCell *cell : cells()) {
+        setTabOrder(previous, cell);
+        previous = cell;
+    }
 }
 
 void AlphabetChart::addSection(const QString &heading, const std::vector<const ChartLine *> &lines)
@@ -188,6 +202,7 @@ void AlphabetChart::pairWithEveryVowel(const ChartCell &consonant)
     rows_.insert(rows_.begin() + std::ptrdiff_t(pairRowsAt_), pairRows_.begin(), pairRows_.end());
     if (!tabStop_)
         makeTabStop(rows_.front().front());
+    chainFocus();
     if (focused >= 0) {
         std::size_t first = 0;
         for (std::size_t r = 0; r < pairRowsAt_; ++r)

@@ -28,6 +28,9 @@ public:
     // Draws the script's alphabet, its letters in `letterFont`.
     void showScript(LegacyFont script, const QFont &letterFont);
 
+    // Tab reaches the chart from this control, whenever its cells were made.
+    void followInTabOrder(QWidget &before) { before_ = &before; }
+
     // The cells in reading order, for those who look at the chart.
     std::vector<LetterCell *> cells() const;
 
@@ -45,6 +48,7 @@ private:
     void pairWithEveryVowel(const Keying::ChartCell &consonant);
     void moveFocus(LetterCell &from, int key);
     void makeTabStop(LetterCell *cell);
+    void chainFocus();
     void clear();
 
     const PracticeCaptions &captions_;
@@ -58,4 +62,5 @@ private:
     Rows pairRows_;
     std::size_t pairRowsAt_ = 0; // where pairRows_ stand among rows_
     LetterCell *tabStop_ = nullptr;
+    QWidget *before_ = nullptr;
 };

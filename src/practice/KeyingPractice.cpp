@@ -1,6 +1,7 @@
 #include "KeyingPractice.h"
 
 #include "AlphabetChart.h"
+#include "Announcer.h"
 #include "PracticeCaptions.h"
 #include "edition/CentreWindow.h"
 #include "platform/Platform.h"
@@ -103,6 +104,9 @@ KeyingPractice::KeyingPractice(Platform &platform, InfoLanguage language, Legacy
     buttons->addStretch();
     buttons->addWidget(closeButton_);
 
+    announcer_ = new Announcer(this);
+    announcer_->setObjectName(u"announcer"_s);
+
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(columns, 1);
     layout->addLayout(buttons);
@@ -111,6 +115,8 @@ KeyingPractice::KeyingPractice(Platform &platform, InfoLanguage language, Legacy
     connect(keysField_, &QPlainTextEdit::textChanged, this, &KeyingPractice::keysChanged);
     connect(chart_, &AlphabetChart::keysChosen, this, &KeyingPractice::typeKeys);
 
+    // The chart's cells, made anew for each script, come after the text.
+    chart_->followInTabOrder(*textView_);
     chooseScript(script);
     keysField_->setFocus(Qt::OtherFocusReason);
 }
@@ -219,6 +225,7 @@ void KeyingPractice::keysChanged()
     composedKeys_ = keys;
     showText(composer_->text());
     showInAllScripts();
+    announceWord();
 }
 
 // Writes into the view only what differs from what it shows.
@@ -232,8 +239,6 @@ void KeyingPractice::showText(const QString &text)
     cursor.setPosition(int(shownText_.size() - end), QTextCursor::KeepAnchor);
     cursor.insertText(text.mid(start, text.size() - end - start));
     shownText_ = text;
-    textView_->setAccessibleDescription(text);
-    announce(text);
 }
 
 void KeyingPractice::showInAllScripts()
@@ -257,15 +262,15 @@ void KeyingPractice::typeKeys(const QString &keys)
     keysField_->insertPlainText(keys);
 }
 
-// The control in focus describes the script text after each change, which a
-// screen reader speaks; the one that described it before says nothing more.
-void KeyingPractice::announce(const QString &text)
+// A listener hears the word just typed: the last one before the cursor,
+// ended by the blank or Return after it, if any.
+void KeyingPractice::announceWord()
 {
-    QWidget *focused = focusWidget();
-    if (describedControl_ && describedControl_ != focused && describedControl_ != textView_)
-        describedControl_->setAccessibleDescription(QString());
-    if (!focused || focused == textView_)
-        return;
-    focused->setAccessibleDescription(text);
-    describedControl_ = focused;
+    const QStringView before = QStringView(composedKeys_).first(keysField_->textCursor().position());
+    qsizetype start = before.size();
+    while (start > 0 && before[start - 1].isSpace())
+        --start;
+    while (start > 0 && !before[start - 1].isSpace())
+        --start;
+    announcer_->announce(Keying::compose(script_, before.sliced(start)).trimmed());
 }

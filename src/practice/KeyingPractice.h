@@ -9,6 +9,7 @@
 #include <optional>
 
 class AlphabetChart;
+class Announcer;
 class Platform;
 class QLabel;
 class QPlainTextEdit;
@@ -28,7 +29,7 @@ struct PracticeCaptions;
 // an edit anywhere but at the end composes them afresh. Only what changed
 // of the text is written into its view, so that a long text keeps up with
 // every key. A screen reader hears the keys as they are typed, and after
-// each change the script text, as a description of the control in focus.
+// each change the word just typed in the script (Announcer).
 class KeyingPractice final : public QDialog
 {
     Q_OBJECT
@@ -48,7 +49,7 @@ private:
     void showText(const QString &text);
     void showInAllScripts();
     void typeKeys(const QString &keys);
-    void announce(const QString &text);
+    void announceWord();
     QFont scriptFont(LegacyFont script, double points) const;
 
     Platform &platform_;
@@ -70,5 +71,5 @@ private:
     std::optional<Keying::Composer> composer_;
     QString composedKeys_; // the keys the composer has followed
     QString shownText_;    // what the text view shows
-    QWidget *describedControl_ = nullptr;
+    Announcer *announcer_ = nullptr;
 };
