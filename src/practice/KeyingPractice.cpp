@@ -30,6 +30,10 @@ constexpr double TextPoints = 26.0;
 constexpr double AllScriptsPoints = 16.0;
 constexpr double ChartPoints = 20.0;
 
+// Hindi and Bengali captions are a little larger than the Latin ones, as
+// their scripts need to be read with ease.
+constexpr double ScriptCaptionPoints = 11.0;
+
 // The four scripts show the last words of the last line of keys.
 constexpr qsizetype AllScriptsKeys = 40;
 
@@ -72,7 +76,7 @@ KeyingPractice::KeyingPractice(Platform &platform, InfoLanguage language, Legacy
     // Hindi and Bengali captions in a real font of their script.
     if (language != InfoLanguage::English) {
         const LegacyFont captionScript = language == InfoLanguage::Hindi ? LegacyFont::Devanagari : LegacyFont::Bengali;
-        setFont(scriptFont(captionScript, font().pointSizeF()));
+        setFont(scriptFont(captionScript, std::max(font().pointSizeF(), ScriptCaptionPoints)));
     }
 
     auto *typing = new QVBoxLayout;
