@@ -209,6 +209,7 @@ void KeyingPractice::chooseScript(LegacyFont script)
     textLabel_->setText(captions_.inScript[std::size_t(script)]);
     textView_->setFont(scriptFont(script, TextPoints));
     chart_->showScript(script, scriptFont(script, ChartPoints));
+    orderAllScripts();
     // The chart scrolls down, never sideways.
     chartArea_->setMinimumWidth(chart_->sizeHint().width() + chartArea_->verticalScrollBar()->sizeHint().width()
                                 + 2 * chartArea_->frameWidth());    composer_.reset();
@@ -245,20 +246,27 @@ void KeyingPractice::showText(const QString &text)
     shownText_ = text;
 }
 
+// The four scripts' rows, the chosen script first: their names and fonts
+// change only with the script.
+void KeyingPractice::orderAllScripts()
+{
+    allScriptsOrder_ = {script_};
+    for (const LegacyFont script : AllLegacyFonts)
+        if (script != script_)
+            allScriptsOrder_.push_back(script);
+    for (std::size_t row = 0; row < allScriptsOrder_.size(); ++row) {
+        const QString &name = captions_.scriptNames[std::size_t(allScriptsOrder_[row])];
+        otherNames_[row]->setText(name);
+        otherTexts_[row]->setFont(scriptFont(allScriptsOrder_[row], AllScriptsPoints));
+        otherTexts_[row]->setAccessibleName(name);
+    }
+}
+
 void KeyingPractice::showInAllScripts()
 {
     const QString words = lastWords(composedKeys_);
-    std::vector<LegacyFont> order{script_};
-    for (const LegacyFont script : AllLegacyFonts)
-        if (script != script_)
-            order.push_back(script);
-    for (std::size_t row = 0; row < order.size(); ++row) {
-        const LegacyFont script = order[row];
-        otherNames_[row]->setText(captions_.scriptNames[std::size_t(script)]);
-        otherTexts_[row]->setFont(scriptFont(script, AllScriptsPoints));
-        otherTexts_[row]->setText(Keying::compose(script, words));
-        otherTexts_[row]->setAccessibleName(captions_.scriptNames[std::size_t(script)]);
-    }
+    for (std::size_t row = 0; row < allScriptsOrder_.size(); ++row)
+        otherTexts_[row]->setText(Keying::compose(allScriptsOrder_[row], words));
 }
 
 void KeyingPractice::typeKeys(const QString &keys)

@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include <array>
+#include <vector>
 #include <optional>
 
 class AlphabetChart;
@@ -47,6 +48,7 @@ private:
     void chooseScript(LegacyFont script);
     void keysChanged();
     void showText(const QString &text);
+    void orderAllScripts();
     void showInAllScripts();
     void typeKeys(const QString &keys);
     void announceWord();
@@ -64,6 +66,7 @@ private:
     // and the text.
     std::array<QLabel *, 4> otherNames_{};
     std::array<QLabel *, 4> otherTexts_{};
+    std::vector<LegacyFont> allScriptsOrder_;
     AlphabetChart *chart_ = nullptr;
     QScrollArea *chartArea_ = nullptr;
     QPushButton *closeButton_ = nullptr;
