@@ -3,6 +3,7 @@
 #include "AlphabetChart.h"
 #include "Announcer.h"
 #include "PracticeCaptions.h"
+#include "base/Twips.h"
 #include "edition/CentreWindow.h"
 #include "platform/Platform.h"
 
@@ -29,6 +30,9 @@ namespace {
 constexpr double TextPoints = 26.0;
 constexpr double AllScriptsPoints = 16.0;
 constexpr double ChartPoints = 20.0;
+
+// The most of the screen that the window takes at first.
+constexpr double ScreenShare = 0.85;
 
 // Hindi and Bengali captions are a little larger than the Latin ones, as
 // their scripts need to be read with ease.
@@ -186,9 +190,15 @@ void KeyingPractice::buildTyping(QLayout &layout)
     box.addLayout(allScripts);
 }
 
+// As large as the whole alphabet needs, within most of the screen; the chart
+// scrolls where the screen is smaller.
 void KeyingPractice::load()
 {
-    resize(sizeHint().expandedTo(QSize(900, 560)));
+    QSize wanted = sizeHint();
+    wanted.rheight() += chart_->sizeHint().height() - chartArea_->viewport()->height();
+    const QRect screen = platform_.screenTwips();
+    const QSize room(Twips::toPixels(screen.width() * ScreenShare), Twips::toPixels(screen.height() * ScreenShare));
+    resize(wanted.boundedTo(room));
     IntroA::CentreWindow(*this, platform_);
 }
 
