@@ -20,6 +20,7 @@ LetterCell::LetterCell(const QString &letter, const QStringList &keys, QWidget *
     , letter_(letter)
     , keys_(keys)
 {
+    setObjectName(u"letterCell"_s);
     setAutoDefault(false);
     // A listener hears the letter and its keys, one key letter at a time so
     // that "kh" is not read as a word; the dotted circle under a sign is not
