@@ -29,7 +29,6 @@ LetterCell::LetterCell(const QString &letter, const QStringList &keys, QWidget *
     for (const QString &run : keys)
         spokenKeys += (spokenKeys.isEmpty() ? QString() : u", "_s) + run.split(QString(), Qt::SkipEmptyParts).join(u' ');
     setAccessibleName(QString(letter).remove(Keying::DottedCircle) + u": "_s + spokenKeys);
-    setToolTip(keys.join(u", "_s));
 }
 
 void LetterCell::setLetterFont(const QFont &font)
