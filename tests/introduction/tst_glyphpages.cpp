@@ -1,5 +1,4 @@
 #include "support/IntroFixture.h"
-#include "forms/FormButton.h"
 #include "forms/FormControls.h"
 #include "forms/FormLabel.h"
 #include "forms/ScriptFaces.h"
@@ -101,20 +100,6 @@ bool isUnicodeOf(LegacyFont script, const QString &text)
     return std::any_of(text.cbegin(), text.cend(), ofScript) && std::none_of(text.cbegin(), text.cend(), legacyCode);
 }
 
-// The real fonts of the scripts, as the system has them, with the four
-// legacy fonts installed beside them, or forced with --script-text=legacy.
-ScriptFonts legacyFontsShown(const QString &how)
-{
-    if (how == u"forced"_s)
-        return QtPlatform(ScriptTextOption::Legacy).scriptFonts();
-    QStringList families = QFontDatabase::families();
-    for (const LegacyFont font : AllLegacyFonts)
-        families << legacyFace(font);
-    return ScriptFonts::choose(ScriptTextOption::Auto, {families, [](LegacyFont font) {
-                                                           return QFontDatabase::families(QtPlatform::writingSystemOf(font));
-                                                       }});
-}
-
 } // namespace
 
 class Tst_glyphpages final : public QObject
@@ -208,10 +193,9 @@ void Tst_glyphpages::shouldShowExplanationsInUnicodeBesideLegacyCaptions_data()
                         << QString::fromLatin1(how) << language << script << subject;
 }
 
-// Where the legacy fonts are shown, the captions and samples whose glyph
-// codes the designs give are drawn from those codes in the legacy font; the
-// explanations, which are Unicode only, are shown and spoken as such in a
-// real font of the script.
+// Where the legacy fonts are shown, the explanations, which are Unicode
+// only, are shown and spoken as such in a real font of the script (how the
+// captions and samples beside them are drawn: tst_captiondecoding).
 void Tst_glyphpages::shouldShowExplanationsInUnicodeBesideLegacyCaptions()
 {
     QFETCH(QString, how);
@@ -239,24 +223,6 @@ void Tst_glyphpages::shouldShowExplanationsInUnicodeBesideLegacyCaptions()
         QCOMPARE(spokenName(label), QString(label->caption()).replace(u'\r', u'\n'));
     }
     QVERIFY(explanations > 0);
-
-    for (const LabelCaption &sample : sampleCaptions(script, subject)) {
-        if (sample.text.glyphs == sample.text.unicode)
-            continue; // the file names on the last page
-        FormLabel *label = controls.label(u"Label"_s + QString::number(sample.label));
-        QCOMPARE(label->caption(), sample.text.glyphs);
-        QCOMPARE(label->font().family(), Designed::LegacyFaces.value(designedName(script)));
-        QCOMPARE(spokenName(label), sample.text.unicode);
-    }
-
-    for (std::size_t i = 0; i < entry.subjectCaptions.size(); ++i) {
-        const FormButton *button = controls.button(u"Command3D"_s + QString::number(i + 4));
-        QCOMPARE(button->text(), entry.subjectCaptions[i].glyphs);
-        QCOMPARE(button->font().family(), Designed::LegacyFaces.value(designedName(languageFont)));
-    }
-    const FormLabel *heading = controls.label(u"Label24"_s);
-    QCOMPARE(heading->caption(), entry.heading.glyphs);
-    QCOMPARE(heading->font().family(), Designed::LegacyFaces.value(designedName(languageFont)));
 }
 
 void Tst_glyphpages::latinExamples_data()
