@@ -325,7 +325,7 @@ void Tst_glyphpages::captionNamesItsPage_data()
     // The subjects whose pages use the word that their button shows.
     for (const int subject : {2, 4, 5, 6, 7})
         QTest::addRow("Hindi %d", subject) << InfoLanguage::Hindi << subject;
-    for (const int subject : {2, 4, 5, 6})
+    for (const int subject : {2, 4, 5, 6, 7})
         QTest::addRow("Bengali %d", subject) << InfoLanguage::Bengali << subject;
 }
 

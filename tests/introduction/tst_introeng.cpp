@@ -292,7 +292,7 @@ private Q_SLOTS:
         // tests/program/tst_captiondecoding.cpp).
         QTest::newRow("Hindi") << InfoLanguage::Hindi << u"KDEV01__"_s
                                << QStringList{fromCodes("A8 C9 DA B1 C9 20 76 C9 C9 AE F4 68 C9 C9"),
-                                              fromCodes("B4 C9 68 C9 C7 20"),
+                                              fromCodes("B4 C9 68 C9 C7 A8 C9 C9 B1 C9 C9 20"),
                                               u"टाइपिंग"_s,
                                               fromCodes("B6 C9 A4 6E F4 C9 C4 B6 C9 20"),
                                               fromCodes("BA B4 C9 AE F4 B4 C9 68 C9 C7 20"),
@@ -301,12 +301,12 @@ private Q_SLOTS:
                                               u"एक विषय चुनें"_s};
         QTest::newRow("Bengali") << InfoLanguage::Bengali << u"KBENGAL3"_s
                                  << QStringList{fromCodes("62 67 AC 20 7A C4 73 79"),
-                                                fromCodes("63 74 ED"),
+                                                fromCodes("63 74 ED 62 61 AC 61"),
                                                 u"টাইপিং"_s,
                                                 fromCodes("AE 43 C9 61 C8 AE"),
                                                 fromCodes("5C C3 6D 63 74 ED"),
                                                 fromCodes("63 BA AA 70 63 74 ED"),
-                                                fromCodes("41 73 79 73 6D BB 4D 20 79 75 BA"),
+                                                u"আরও তথ্য"_s,
                                                 u"বিষয় বেছে নিন"_s};
     }
 

@@ -75,6 +75,7 @@ const Mend mends[] = {
     {"Hindi subject 3", u"कियां"_s, u"टाइपिंग"_s},
     {"Hindi heading", u"एक विषय निरीक्षण करो"_s, u"एक विषय चुनें"_s},
     {"Bengali subject 3", u"চাবিগুলি"_s, u"টাইপিং"_s},
+    {"Bengali subject 7", u"অতিরিক্ত"_s, u"আরও"_s},
     {"Bengali heading", u"এক বিষয় মনোনীত করুন"_s, u"বিষয় বেছে নিন"_s},
     {"KBENGAL3 sample, subject 4, Label10", u"র্শ্লি"_s, u"র্শ্লী"_s},
     {"KDEV01__ sample, subject 3, Label10", u"श र .. श्र"_s, u"श + र = श्र"_s},
@@ -93,6 +94,7 @@ struct CodeMend {
 };
 const CodeMend codeMends[] = {
     {"Hindi subject 1", "76 C9 C9 AE F4 78 C9 C9", "76 C9 C9 AE F4 68 C9 C9", u"धारना"_s, u"धारणा"_s},
+    {"Hindi subject 2", "B4 C9 68 C9 C7", "B4 C9 68 C9 C7 A8 C9 C9 B1 C9 C9", u"वर्ण"_s, u"वर्णमाला"_s},
     {"Hindi subject 5", "BA B4 C9 AE F4 B4 C9 68 C9 C9 E7", "BA B4 C9 AE F4 B4 C9 68 C9 C7", u"स्वरवर्णों"_s,
      u"स्वरवर्ण"_s},
     {"Hindi subject 6", "B4 AA C9 5C 56 C9 78 C9 B4 C9 68 C9 C9 E7", "B4 AA C9 5C 56 C9 78 C9 B4 C9 68 C9 C7",
@@ -100,6 +102,7 @@ const CodeMend codeMends[] = {
     {"Hindi subject 7", "2B CA 69 C9 CA AE F4 43 69 C9 20 BA C9 DA 53 C9 78 C9 C9",
      "2B CA 76 C9 45 F2 20 56 C9 C9 78 C9 45 F2 C9 AE D2", u"अतिरिक्त सूचना"_s, u"अधिक जानकारी"_s},
     {"Hindi heading", "CA 78 C9 AE D2 49 C9 78 C9", "CA 78 C9 AE D2 49 C9 68 C9", u"निरीक्षन"_s, u"निरीक्षण"_s},
+    {"Bengali subject 2", "63 74 ED", "63 74 ED 62 61 AC 61", u"বর্ণ"_s, u"বর্ণমালা"_s},
     {"Bengali subject 4", "AE 43 C9 61 C8 AE D3 73 AC", "AE 43 C9 61 C8 AE", u"শব্দাংশগুলি"_s, u"শব্দাংশ"_s},
     {"Bengali subject 6", "63 BA AA 70 20 63 74 ED D3 73 AC", "63 BA AA 70 63 74 ED", u"ব্যঞ্জন বর্ণগুলি"_s,
      u"ব্যঞ্জনবর্ণ"_s},
@@ -280,7 +283,9 @@ private Q_SLOTS:
         if (const CodeMend *mend = mendOf<CodeMend>(codeMends, tag)) {
             const QString right = fromCodes(mend->rightCodes);
             QVERIFY(standsOnceAsWords(glyphCodes, right));
-            QVERIFY(!glyphCodes.contains(fromCodes(mend->wrongCodes)));
+            // Nothing of the wrong word is left beside the right one, which
+            // may hold it (वर्ण in वर्णमाला).
+            QVERIFY(!QString(glyphCodes).remove(right).contains(fromCodes(mend->wrongCodes)));
             QCOMPARE(GlyphDecoding::toUnicode(font, fromCodes(mend->wrongCodes)), mend->wrong);
             QCOMPARE(GlyphDecoding::toUnicode(font, right), mend->right);
             for (const QChar code : right)
