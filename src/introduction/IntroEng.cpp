@@ -20,6 +20,7 @@
 #include <QShortcut>
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -116,28 +117,24 @@ void IntroEng::load()
     applyScriptCatalogue();
 }
 
-// Only the face changes; size and weight stay as designed, unless a legacy
-// script font is missing and a real font of the script takes its place.
-void IntroEng::setFontFace(QWidget &control, const QString &face, ScriptFaces::Role role)
-{
-    if (const auto script = legacyFontWithFace(face))
-        ScriptFaces::setFace(control, *script, role, platform_.scriptFonts());
-    else
-        ScriptFaces::setLatinFace(control, face);
-}
-
 void IntroEng::applyLanguageCatalogue()
 {
     const Catalogue::LanguageEntry &entry = Catalogue::forLanguage(InfoLanguage_);
-    // The buttons and their heading carry short captions, the text labels running text.
-    for (FormButton *button : subjectButtons_)
-        setFontFace(*button, entry.fontFace, ScriptFaces::Role::Button);
-    setFontFace(subjectHeading_, entry.fontFace, ScriptFaces::Role::Button);
+    const std::optional<LegacyFont> script = legacyFontWithFace(entry.fontFace);
+    // The buttons and their heading carry short captions: in the language's
+    // script each takes the face of the form it is shown in; Latin ones only
+    // the face, their size and weight stay as designed.
+    const auto shownCaption = [&](QWidget &control, const ScriptText &caption) {
+        if (script)
+            return ScriptFaces::setFaceFor(control, caption, *script, ScriptFaces::Role::Button, platform_.scriptFonts());
+        ScriptFaces::setLatinFace(control, entry.fontFace);
+        return caption.unicode;
+    };
     // The explanations are Unicode text only: where the language is written
     // in a script, they take a real font of it, also where the legacy font
     // shows the captions.
     for (const int number : TextLabels) {
-        if (const auto script = legacyFontWithFace(entry.fontFace))
+        if (script)
             ScriptFaces::setUnicodeFace(pageLabel(number), *script, ScriptFaces::Role::Text, platform_.scriptFonts());
         else
             ScriptFaces::setLatinFace(pageLabel(number), entry.fontFace);
@@ -150,10 +147,10 @@ void IntroEng::applyLanguageCatalogue()
     };
     for (std::size_t i = 0; i < subjectButtons_.size(); ++i) {
         FormButton &button = *subjectButtons_[i];
-        button.setText(ScriptFaces::shownForm(button, entry.subjectCaptions[i]));
+        button.setText(shownCaption(button, entry.subjectCaptions[i]));
         button.setAccessibleName(spoken(entry.subjectCaptions[i], Catalogue::spokenSubjects()[i]));
     }
-    subjectHeading_.setCaption(ScriptFaces::shownForm(subjectHeading_, entry.heading));
+    subjectHeading_.setCaption(shownCaption(subjectHeading_, entry.heading));
     subjectHeading_.setAccessibleName(spoken(entry.heading, Catalogue::spokenHeading()));
 }
 
@@ -182,7 +179,13 @@ void IntroEng::assign(const std::vector<LabelCaption> &captions)
 {
     for (const LabelCaption &caption : captions) {
         FormLabel &label = pageLabel(caption.label);
-        label.setCaption(ScriptFaces::shownForm(label, caption.text));
+        // The samples are in the script's font, each in the form that it is
+        // shown in; the other labels' texts are Latin or Unicode only.
+        if (std::ranges::find(SampleLabels, caption.label) != SampleLabels.end())
+            label.setCaption(ScriptFaces::setFaceFor(label, caption.text, ScriptName_, ScriptFaces::Role::Sample,
+                                                     platform_.scriptFonts()));
+        else
+            label.setCaption(caption.text.unicode);
         // Glyph codes cannot be spoken: a screen reader gets the Unicode
         // text. Unicode speaks for itself.
         const bool glyphCodes = !ScriptFaces::showsUnicode(label) && caption.text.glyphs != caption.text.unicode;

@@ -3,7 +3,6 @@
 #include "IntroductionChoice.h"
 #include "SamplePanels.h"
 #include "forms/ReadingStops.h"
-#include "forms/ScriptFaces.h"
 
 #include <QDialog>
 
@@ -57,7 +56,6 @@ private:
 
     void connectHandlers();
     FormLabel &pageLabel(int number) const;
-    void setFontFace(QWidget &control, const QString &face, ScriptFaces::Role role);
     void applyLanguageCatalogue();
     void applyScriptCatalogue();
     void assign(const std::vector<LabelCaption> &captions);
