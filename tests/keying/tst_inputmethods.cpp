@@ -247,6 +247,30 @@ private Q_SLOTS:
         QCOMPARE(typed(script, keys), text);
     }
 
+    // Where keys could still grow into a longer run, the method waits, as
+    // the engine does, and takes the longest run that the keys make.
+    void shouldTakeTheLongestRunOfKeys_data()
+    {
+        QTest::addColumn<LegacyFont>("script");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("text");
+        using enum LegacyFont;
+        QTest::newRow("s then h") << Devanagari << u"sha"_s << u"श"_s;
+        QTest::newRow("rr then a") << Devanagari << u"rra"_s << u"र्र"_s;
+        QTest::newRow("rri") << Devanagari << u"krri"_s << u"कृ"_s;
+        QTest::newRow("lr begins only lrri") << Devanagari << u"lra"_s << u"ल्र"_s;
+        QTest::newRow("lrri") << Bengali << u"lrri"_s << u"ঌ"_s;
+        QTest::newRow("a doubled aspirate after a vowel") << Gurumukhi << u"chiTThii"_s << u"ਚਿੱਠੀ"_s;
+    }
+
+    void shouldTakeTheLongestRunOfKeys()
+    {
+        QFETCH(LegacyFont, script);
+        QFETCH(QString, keys);
+        QFETCH(QString, text);
+        QCOMPARE(typed(script, keys), text);
+    }
+
     // After every key, what the method shows is what the engine shows.
     void shouldTypeWhatTheEngineTypes()
     {
