@@ -207,7 +207,7 @@ private Q_SLOTS:
         }
     }
 
-    void shouldTypeThePagesExamples_data()
+    void shouldTypeWhatThePagesTeach_data()
     {
         QTest::addColumn<LegacyFont>("script");
         QTest::addColumn<QString>("keys");
@@ -237,24 +237,8 @@ private Q_SLOTS:
         QTest::newRow("Return infers the a") << Devanagari << u"k\n"_s << u"क\n"_s;
         QTest::newRow("short e") << Gujarati << u"eke"_s << u"એકે"_s;
         QTest::newRow("long e") << Devanagari << u"eekee"_s << u"ऐकै"_s;
-    }
-
-    void shouldTypeThePagesExamples()
-    {
-        QFETCH(LegacyFont, script);
-        QFETCH(QString, keys);
-        QFETCH(QString, text);
-        QCOMPARE(typed(script, keys), text);
-    }
-
-    // Where keys could still grow into a longer run, the method waits, as
-    // the engine does, and takes the longest run that the keys make.
-    void shouldTakeTheLongestRunOfKeys_data()
-    {
-        QTest::addColumn<LegacyFont>("script");
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QString>("text");
-        using enum LegacyFont;
+        // Where keys could still grow into a longer run, the method waits, as
+        // the engine does, and takes the longest run that the keys make.
         QTest::newRow("s then h") << Devanagari << u"sha"_s << u"श"_s;
         QTest::newRow("rr then a") << Devanagari << u"rra"_s << u"र्र"_s;
         QTest::newRow("rri") << Devanagari << u"krri"_s << u"कृ"_s;
@@ -263,7 +247,7 @@ private Q_SLOTS:
         QTest::newRow("a doubled aspirate after a vowel") << Gurumukhi << u"chiTThii"_s << u"ਚਿੱਠੀ"_s;
     }
 
-    void shouldTakeTheLongestRunOfKeys()
+    void shouldTypeWhatThePagesTeach()
     {
         QFETCH(LegacyFont, script);
         QFETCH(QString, keys);
