@@ -62,9 +62,11 @@ void KeyMap::add(const QString &keys, Unit unit)
     int node = 0;
     for (const QChar key : keys) {
         Q_ASSERT(key.unicode() < 128);
-        short &next = nodes_[std::size_t(node)].next[key.unicode()];
+        // By value: a new node may move the nodes, and a reference into them with them.
+        short next = nodes_[std::size_t(node)].next[key.unicode()];
         if (next < 0) {
             next = short(nodes_.size());
+            nodes_[std::size_t(node)].next[key.unicode()] = next;
             nodes_.emplace_back();
         }
         node = next;
