@@ -14,6 +14,16 @@ QString InputMethod::ibusEngine() const
     return u"m17n:"_s + language + u':' + name;
 }
 
+QString InputMethod::ibusListing() const
+{
+    return language + u'-' + name + u" (m17n)"_s;
+}
+
+QString InputMethod::fcitxListing() const
+{
+    return name + u" (M17N)"_s;
+}
+
 InputMethod inputMethod(LegacyFont script)
 {
     // The titles start with the script's letter ka, as m17n's own Indic

@@ -19,6 +19,10 @@ struct InputMethod {
     QString fileName() const;
     // How IBus names it: m17n:hi:korvani.
     QString ibusEngine() const;
+    // How IBus and Fcitx 5 list it among the methods a user can add:
+    // "hi-korvani (m17n)", "korvani (M17N)".
+    QString ibusListing() const;
+    QString fcitxListing() const;
 };
 
 InputMethod inputMethod(LegacyFont script);

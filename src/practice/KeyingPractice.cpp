@@ -5,6 +5,7 @@
 #include "PracticeCaptions.h"
 #include "base/Twips.h"
 #include "edition/CentreWindow.h"
+#include "keying/InputMethods.h"
 #include "platform/Platform.h"
 
 #include <QButtonGroup>
@@ -181,6 +182,15 @@ void KeyingPractice::buildTyping(QLayout &layout)
     }
     allScripts->setColumnStretch(1, 1);
 
+    // The desktops that run m17n's input methods offer the scheme to every
+    // program.
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    inputMethodNote_ = new QLabel(this);
+    inputMethodNote_->setObjectName(u"inputMethodNote"_s);
+    inputMethodNote_->setWordWrap(true);
+    inputMethodNote_->setTextFormat(Qt::PlainText);
+#endif
+
     auto &box = static_cast<QVBoxLayout &>(layout);
     box.addLayout(scriptRow);
     box.addWidget(keysLabel);
@@ -188,6 +198,8 @@ void KeyingPractice::buildTyping(QLayout &layout)
     box.addWidget(textLabel_);
     box.addWidget(textView_, 1);
     box.addLayout(allScripts);
+    if (inputMethodNote_)
+        box.addWidget(inputMethodNote_);
 }
 
 // As large as the whole alphabet needs, within most of the screen; the chart
@@ -220,6 +232,10 @@ void KeyingPractice::chooseScript(LegacyFont script)
     textView_->setFont(scriptFont(script, TextPoints));
     chart_->showScript(script, scriptFont(script, ChartPoints));
     orderAllScripts();
+    if (inputMethodNote_) {
+        const Keying::InputMethod method = Keying::inputMethod(script);
+        inputMethodNote_->setText(captions_.inputMethod.arg(method.ibusListing(), method.fcitxListing()));
+    }
     // The chart scrolls down, never sideways.
     chartArea_->setMinimumWidth(chart_->sizeHint().width() + chartArea_->verticalScrollBar()->sizeHint().width()
                                 + 2 * chartArea_->frameWidth());    composer_.reset();

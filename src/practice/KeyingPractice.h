@@ -67,6 +67,7 @@ private:
     std::array<QLabel *, 4> otherNames_{};
     std::array<QLabel *, 4> otherTexts_{};
     std::vector<LegacyFont> allScriptsOrder_;
+    QLabel *inputMethodNote_ = nullptr; // where the desktop runs m17n's input methods
     AlphabetChart *chart_ = nullptr;
     QScrollArea *chartArea_ = nullptr;
     QPushButton *closeButton_ = nullptr;

@@ -20,6 +20,8 @@ PracticeCaptions english()
         u"Other signs"_s,
         u"%1 with every vowel"_s,
         u"&Close"_s,
+        u"The same keys work in every program once the input method is on: “%1” in IBus, "
+        u"“%2” in Fcitx 5."_s,
     };
 }
 
@@ -39,6 +41,8 @@ PracticeCaptions hindi()
         u"अन्य चिह्न"_s,
         u"%1 हर स्वर के साथ"_s,
         u"बंद करें (&C)"_s,
+        u"इनपुट मेथड चालू करने पर यही कुंजियाँ हर प्रोग्राम में काम करती हैं: IBus में “%1”, "
+        u"Fcitx 5 में “%2”।"_s,
     };
 }
 
@@ -58,6 +62,8 @@ PracticeCaptions bengali()
         u"অন্যান্য চিহ্ন"_s,
         u"প্রতিটি স্বরের সঙ্গে %1"_s,
         u"বন্ধ করুন (&C)"_s,
+        u"ইনপুট মেথড চালু করলে একই কি প্রতিটি প্রোগ্রামে কাজ করে: IBus-এ “%1”, "
+        u"Fcitx 5-এ “%2”।"_s,
     };
 }
 

@@ -22,6 +22,9 @@ struct PracticeCaptions {
     QString signs;
     QString withEveryVowel; // "%1 with every vowel"
     QString close;
+    // Where the desktop offers the scheme to every program: %1 is how IBus
+    // lists the script's input method, %2 how Fcitx 5 does.
+    QString inputMethod;
 };
 
 const PracticeCaptions &practiceCaptions(InfoLanguage language);
