@@ -5,7 +5,8 @@
 //      each information language about each script (the median of every
 //      path and language, and the slowest path), each switch painted as the
 //      program paints it, and with the whole window repainted;
-//   3. the About window's CPU use over 10 seconds.
+//   3. the About window's CPU use over 10 seconds;
+//   4. the keying practice: a key typed, and a paste of 100,000 keys.
 // With --instructions, and valgrind installed, it also counts the
 // instructions of the first two under callgrind, which unlike the times do
 // not depend on what else the machine is doing.
@@ -23,6 +24,7 @@
 #include "introduction/SamplePanels.h"
 #include "launcher/IntroPix.h"
 #include "platform/QtPlatform.h"
+#include "PracticeFigures.h"
 
 #include <QApplication>
 #include <QDir>
@@ -419,6 +421,12 @@ int main(int argc, char *argv[])
                 return 1;
             printSwitches(painting == Painting::Changed ? u"switch, painted"_s : u"switch, whole window"_s, byPath);
         }
+        QuietPlatform platform;
+        const std::optional<PracticeFigures> practice = measurePractice(platform, 20);
+        if (!practice)
+            return 1;
+        std::printf("practice: a key %.0f us, a paste of %d keys %.0f ms\n", practice->keyMicros, PastedKeys,
+                    practice->pasteMillis);
         return 0;
     }
 
@@ -489,5 +497,18 @@ int main(int argc, char *argv[])
         std::printf("%-48s %8.2f %% of one core (%.3f s CPU in %.1f s)\n", "About window open, CPU use",
                     100.0 * used / seconds, used, seconds);
     }
-    return timedEveryPage ? 0 : 1;
+
+    // 4. The keying practice.
+    QuietPlatform platform;
+    const std::optional<PracticeFigures> practice = measurePractice(platform, 400);
+    if (practice) {
+        const auto micros = [](double value) { return QString::number(value, 'f', 0) + u" us"_s; };
+        const auto millis = [](double value) { return QString::number(value, 'f', 0) + u" ms"_s; };
+        printRow("practice: a key typed, painted (median of 400)", micros(practice->keyMicros), QString());
+        printRow("  a paste of 100,000 keys in one line", millis(practice->pasteMillis), QString());
+        printRow("  then a key typed at its end", micros(practice->keyAfterPasteMicros), QString());
+        printRow("  a paste of 100,000 keys in lines of 100", millis(practice->linesPasteMillis), QString());
+        printRow("  then a key typed at its end", micros(practice->keyAfterLinesMicros), QString());
+    }
+    return timedEveryPage && practice ? 0 : 1;
 }

@@ -4,9 +4,10 @@
 set(KINTROA_LAYERS
     "app"
     "launcher"
-    "introduction about"
+    "introduction about practice"
     "edition"
     "forms platform"
+    "keying"
     "script base")
 
 # tests/ keeps to the same layers, with one more on top: program, the suites

@@ -71,6 +71,9 @@ if(UNIX AND NOT APPLE)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
     set(CPACK_DEBIAN_PACKAGE_DEPENDS
         "fonts-liberation2, fonts-lohit-deva, fonts-lohit-beng-bengali, fonts-lohit-gujr, fonts-lohit-guru")
+    # The keying scheme's input methods go into m17n's database
+    # (/usr/share/m17n, tools/keying); IBus or Fcitx 5 offers them.
+    set(CPACK_DEBIAN_PACKAGE_SUGGESTS "ibus-m17n | fcitx5-m17n")
     # CPack puts the summary above as the synopsis line, indents this text
     # and marks the empty line as a paragraph break.
     set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${KINTROA_TITLE} introduces romanized (phonetic) typing of the Devanagari,
@@ -79,7 +82,11 @@ standard keyboard by its Roman sounds.
 
 Seven short pages, with explanations in English, Hindi or Bengali, present
 the basic idea, the alphabet, keying, syllables, vowels and consonants, each
-with Latin keying examples and what they produce in the script.")
+with Latin keying examples and what they produce in the script.
+
+The same keys work in every program through the m17n input methods
+hi-korvani, bn-korvani, gu-korvani and pa-korvani, which IBus (ibus-m17n) and
+Fcitx 5 (fcitx5-m17n) offer.")
     # Control files with the modes Debian's tools expect (0644 md5sums,
     # 0755 maintainer scripts), not those of the build folder.
     set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

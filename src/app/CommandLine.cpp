@@ -38,8 +38,8 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     const QCommandLineOption scriptText(
         u"script-text"_s,
         u"Show captions and samples in the scripts as the legacy fonts' glyph codes (legacy), as Unicode text "
-        "(unicode), or as the installed fonts allow (auto, the default). Hindi and Bengali explanations are "
-        "always Unicode text."_s,
+        "(unicode), or as the installed fonts allow (auto, the default). Hindi and Bengali explanations, and "
+        "texts whose glyph codes would misspell them, are always Unicode text."_s,
         u"mode"_s, u"auto"_s);
     parser.addOption(help);
     parser.addOption(version);

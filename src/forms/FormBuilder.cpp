@@ -120,9 +120,9 @@ namespace {
 void applyScriptCaption(QWidget &widget, const Design::Control &control, LegacyFont font, const ScriptFonts &fonts)
 {
     const bool isButton = control.kind == Design::Kind::Button;
-    ScriptFaces::setFace(widget, font, isButton ? ScriptFaces::Role::Button : ScriptFaces::Role::Sample, fonts);
     const ScriptText text = decodedScriptText(font, control.caption);
-    const QString shown = ScriptFaces::shownForm(widget, text);
+    const QString shown = ScriptFaces::setFaceFor(widget, text, font,
+                                                  isButton ? ScriptFaces::Role::Button : ScriptFaces::Role::Sample, fonts);
     if (isButton)
         static_cast<FormButton &>(widget).setText(shown);
     else if (control.kind == Design::Kind::Label)

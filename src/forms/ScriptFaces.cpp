@@ -1,5 +1,6 @@
 #include "ScriptFaces.h"
 
+#include <QVariant>
 #include <QWidget>
 
 namespace ScriptFaces {
@@ -7,6 +8,19 @@ namespace ScriptFaces {
 namespace {
 
 const char *const ShowsUnicodeProperty = "showsUnicode";
+// The size the design gives the control, kept while a Unicode face takes
+// another, so that glyph codes shown after Unicode take it again.
+const char *const DesignedPointsProperty = "designedPoints";
+
+void setLegacyFace(QWidget &control, LegacyFont font)
+{
+    QFont face = control.font();
+    face.setFamilies({legacyFace(font)});
+    if (const QVariant designed = control.property(DesignedPointsProperty); designed.isValid())
+        face.setPointSizeF(designed.toDouble());
+    control.setFont(face);
+    control.setProperty(ShowsUnicodeProperty, false);
+}
 
 } // namespace
 
@@ -39,19 +53,27 @@ double unicodePoints(LegacyFont font, Role role)
 
 void setFace(QWidget &control, LegacyFont font, Role role, const ScriptFonts &fonts)
 {
-    if (fonts.showsUnicode(font)) {
+    if (fonts.showsUnicode(font))
         setUnicodeFace(control, font, role, fonts);
-        return;
+    else
+        setLegacyFace(control, font);
+}
+
+QString setFaceFor(QWidget &control, const ScriptText &text, LegacyFont font, Role role, const ScriptFonts &fonts)
+{
+    if (fonts.showsGlyphCodes(font, text)) {
+        setLegacyFace(control, font);
+        return text.glyphs;
     }
-    QFont face = control.font();
-    face.setFamilies({legacyFace(font)});
-    control.setFont(face);
-    control.setProperty(ShowsUnicodeProperty, false);
+    setUnicodeFace(control, font, role, fonts);
+    return text.unicode;
 }
 
 void setUnicodeFace(QWidget &control, LegacyFont font, Role role, const ScriptFonts &fonts)
 {
     QFont face = control.font();
+    if (!control.property(DesignedPointsProperty).isValid())
+        control.setProperty(DesignedPointsProperty, face.pointSizeF());
     const QString family = fonts.unicodeFamily(font);
     face.setFamilies(family.isEmpty() ? QStringList() : QStringList{family});
     face.setPointSizeF(unicodePoints(font, role));
@@ -70,11 +92,6 @@ void setLatinFace(QWidget &control, const QString &face)
 bool showsUnicode(const QWidget &control)
 {
     return control.property(ShowsUnicodeProperty).toBool();
-}
-
-QString shownForm(const QWidget &control, const ScriptText &text)
-{
-    return showsUnicode(control) ? text.unicode : text.glyphs;
 }
 
 } // namespace ScriptFaces

@@ -7,8 +7,9 @@ class QWidget;
 
 // Puts script texts on controls in the way the start-up decision chose for
 // their font: glyph codes in the legacy font itself, or Unicode text in a real
-// font of the script. A control keeps the choice from the moment its face is
-// set, so later captions take the same form.
+// font of the script. Where the legacy font is shown, a text whose codes do
+// not spell its Unicode is still shown in Unicode (ScriptFonts::showsGlyphCodes),
+// so the face is chosen anew for each text a control shows.
 namespace ScriptFaces {
 
 // What a script text is on the window, which decides its size: running text,
@@ -20,6 +21,11 @@ enum class Role { Text, Sample, Button };
 // face and, for Unicode, the size change; weight and style stay as designed.
 void setFace(QWidget &control, LegacyFont font, Role role, const ScriptFonts &fonts);
 
+// Sets the face that the text is shown in and answers the form of the text
+// to show: its glyph codes in the legacy font, or its Unicode text in a real
+// font of the script at the size that fits the role.
+QString setFaceFor(QWidget &control, const ScriptText &text, LegacyFont font, Role role, const ScriptFonts &fonts);
+
 // Sets a real font of the script at the size that fits the role, whether or
 // not the legacy font is shown: for texts that exist only in Unicode.
 void setUnicodeFace(QWidget &control, LegacyFont font, Role role, const ScriptFonts &fonts);
@@ -29,9 +35,6 @@ void setLatinFace(QWidget &control, const QString &face);
 
 // Whether the control shows the Unicode form of script texts.
 bool showsUnicode(const QWidget &control);
-
-// The form of the text that the control shows.
-QString shownForm(const QWidget &control, const ScriptText &text);
 
 // The size, in points, at which a script's Unicode text fits its role.
 double unicodePoints(LegacyFont font, Role role);

@@ -49,7 +49,9 @@ TextPage makeEnglishPage()
             {8, joined({u"Learn to think in syllables, not just in terms of individual characters."_s,
                         u"A syllable is a pronounceable group of characters. It may be between one and about "
                         u"eight characters long, such as:-"_s})},
-            {9, u"rshlee"_s, u"ddva"_s},
+            // The long vowel of र्श्ली, typed by doubling its key: ii. The vowels
+            // page teaches ee as ऐ (eekee, ऐकै).
+            {9, u"rshlii"_s, u"ddva"_s},
             // The sentence runs on through the script sample in Label14 into Label15.
             {13, joined({u"Each syllable must be terminated with a vowel to make it pronounceable."_s,
                          u"The programme can infer a final 'a', the inherent form of "_s})},

@@ -13,11 +13,14 @@
 #include "forms/FormLabel.h"
 #include "forms/FormPicture.h"
 #include "forms/ScriptFaces.h"
+#include "forms/Shortcuts.h"
 #include "platform/Platform.h"
 
 #include <QKeyEvent>
+#include <QShortcut>
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -63,6 +66,7 @@ IntroEng::IntroEng(Platform &platform, IntroductionHost &host, const Introductio
     , controls_(FormBuilder::build(introEngDesign(), *this, platform.scriptFonts()))
     , restartButton_(controls_->named<FormButton>(u"Command3D1"_s))
     , closeButton_(controls_->named<FormButton>(u"Command3D3"_s))
+    , practiceButton_(controls_->named<FormButton>(u"practiceButton"_s))
     , shownInBox_(controls_->named<FormLabel>(u"Label22"_s, 0))
     , shownAboutBox_(controls_->named<FormLabel>(u"Label23"_s, 0))
     , subjectHeading_(controls_->named<FormLabel>(u"Label24"_s))
@@ -87,6 +91,8 @@ void IntroEng::connectHandlers()
         });
     connect(&restartButton_, &FormButton::clicked, this, &IntroEng::Command3D1Click);
     connect(&closeButton_, &FormButton::clicked, this, &IntroEng::Command3D3Click);
+    connect(&practiceButton_, &FormButton::clicked, this, &IntroEng::showPractice);
+    connect(new QShortcut(practiceShortcut(), this), &QShortcut::activated, this, &IntroEng::showPractice);
     // Command3D2, "&Go To Word Processor", stays hidden and has no handler.
 }
 
@@ -111,31 +117,25 @@ void IntroEng::load()
     applyScriptCatalogue();
 }
 
-// Only the face changes: the script's legacy font, or the Latin one where
-// the language has no script. Size and weight stay as designed, unless a
-// legacy script font is missing and a real font of the script takes its place.
-void IntroEng::setFontFace(QWidget &control, std::optional<LegacyFont> script, ScriptFaces::Role role)
-{
-    if (script)
-        ScriptFaces::setFace(control, *script, role, platform_.scriptFonts());
-    else
-        ScriptFaces::setLatinFace(control, Design::MsSansSerif);
-}
-
 void IntroEng::applyLanguageCatalogue()
 {
     const Catalogue::LanguageEntry &entry = Catalogue::forLanguage(InfoLanguage_);
-    // The buttons and their heading carry short captions, the text labels running text.
-    for (FormButton *button : subjectButtons_)
-        setFontFace(*button, entry.script, ScriptFaces::Role::Button);
-    setFontFace(subjectHeading_, entry.script, ScriptFaces::Role::Button);
+    const std::optional<LegacyFont> script = entry.script;
+    // The buttons and their heading carry short captions: in the language's
+    // script each takes the face of the form it is shown in; Latin ones only
+    // the face, their size and weight stay as designed.
+    const auto shownCaption = [&](QWidget &control, const ScriptText &caption) {
+        if (script)
+            return ScriptFaces::setFaceFor(control, caption, *script, ScriptFaces::Role::Button, platform_.scriptFonts());
+        ScriptFaces::setLatinFace(control, Design::MsSansSerif);
+        return caption.unicode;
+    };
     // The explanations are Unicode text only: where the language is written
     // in a script, they take a real font of it, also where the legacy font
     // shows the captions.
     for (const int number : TextLabels) {
-        if (entry.script)
-            ScriptFaces::setUnicodeFace(pageLabel(number), *entry.script, ScriptFaces::Role::Text,
-                                        platform_.scriptFonts());
+        if (script)
+            ScriptFaces::setUnicodeFace(pageLabel(number), *script, ScriptFaces::Role::Text, platform_.scriptFonts());
         else
             ScriptFaces::setLatinFace(pageLabel(number), Design::MsSansSerif);
     }
@@ -147,10 +147,10 @@ void IntroEng::applyLanguageCatalogue()
     };
     for (std::size_t i = 0; i < subjectButtons_.size(); ++i) {
         FormButton &button = *subjectButtons_[i];
-        button.setText(ScriptFaces::shownForm(button, entry.subjectCaptions[i]));
+        button.setText(shownCaption(button, entry.subjectCaptions[i]));
         button.setAccessibleName(spoken(entry.subjectCaptions[i], Catalogue::spokenSubjects()[i]));
     }
-    subjectHeading_.setCaption(ScriptFaces::shownForm(subjectHeading_, entry.heading));
+    subjectHeading_.setCaption(shownCaption(subjectHeading_, entry.heading));
     subjectHeading_.setAccessibleName(spoken(entry.heading, Catalogue::spokenHeading()));
 }
 
@@ -179,7 +179,13 @@ void IntroEng::assign(const std::vector<LabelCaption> &captions)
 {
     for (const LabelCaption &caption : captions) {
         FormLabel &label = pageLabel(caption.label);
-        label.setCaption(ScriptFaces::shownForm(label, caption.text));
+        // The samples are in the script's font, each in the form that it is
+        // shown in; the other labels' texts are Latin or Unicode only.
+        if (std::ranges::find(SampleLabels, caption.label) != SampleLabels.end())
+            label.setCaption(ScriptFaces::setFaceFor(label, caption.text, ScriptName_, ScriptFaces::Role::Sample,
+                                                     platform_.scriptFonts()));
+        else
+            label.setCaption(caption.text.unicode);
         // Glyph codes cannot be spoken: a screen reader gets the Unicode
         // text. Unicode speaks for itself.
         const bool glyphCodes = !ScriptFaces::showsUnicode(label) && caption.text.glyphs != caption.text.unicode;
@@ -234,6 +240,11 @@ void IntroEng::Command3D1Click()
 void IntroEng::Command3D3Click()
 {
     close();
+}
+
+void IntroEng::showPractice()
+{
+    host_.showPractice({InfoLanguage_, ScriptName_}, *this);
 }
 
 void IntroEng::keyPressEvent(QKeyEvent *event)

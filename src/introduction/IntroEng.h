@@ -3,7 +3,6 @@
 #include "IntroductionChoice.h"
 #include "SamplePanels.h"
 #include "forms/ReadingStops.h"
-#include "forms/ScriptFaces.h"
 
 #include <QDialog>
 
@@ -58,7 +57,6 @@ private:
 
     void connectHandlers();
     FormLabel &pageLabel(int number) const;
-    void setFontFace(QWidget &control, std::optional<LegacyFont> script, ScriptFaces::Role role);
     void applyLanguageCatalogue();
     void applyScriptCatalogue();
     void assign(const std::vector<LabelCaption> &captions);
@@ -71,6 +69,7 @@ private:
 
     void Command3D1Click();
     void Command3D3Click();
+    void showPractice();
 
     Platform &platform_;
     IntroductionHost &host_;
@@ -78,6 +77,7 @@ private:
     std::array<FormButton *, SubjectCount> subjectButtons_;
     FormButton &restartButton_;
     FormButton &closeButton_;
+    FormButton &practiceButton_;
     FormLabel &shownInBox_;
     FormLabel &shownAboutBox_;
     FormLabel &subjectHeading_;

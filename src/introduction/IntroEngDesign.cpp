@@ -24,12 +24,15 @@ Window makeDesign()
     w.name = u"IntroEng"_s;
     w.caption = u"Korvani Introduction"_s;
     w.clientWidth = 9495;
-    w.clientHeight = 6810;
+    // The design's 6810, and below it a strip for "Try the Keys": the
+    // design's own controls leave no room.
+    w.clientHeight = 6810 + PracticeStripTwips;
     w.border = Border::Sizable;
     w.back = WindowBackground;
     w.fore = WindowText;
     w.font = font(MsSansSerif, 8.25, Bold);
     w.controls = {
+        {Kind::Button, u"practiceButton"_s, -1, u"Try the &Keys"_s, {5520, 6870, 2655, 495}, {}, Default, Default, none, Visible, 29},
         // kind, name, index, caption, {left, top, width, height}, font, background, text, label style, visible, tab index
         {Kind::Button, u"Command3D10"_s, -1, placeholder, {0, 5880, 2055, 855}, large, Default, Default, none, Visible, 26},
         {Kind::Button, u"Command3D9"_s, -1, placeholder, {0, 5040, 2055, 855}, large, Default, Default, none, Visible, 25},

@@ -1,16 +1,9 @@
 #pragma once
 
+#include "base/InfoLanguage.h"
 #include "script/LegacyFonts.h"
 
 #include <QString>
-
-#include <array>
-
-// The languages the introduction explains in.
-enum class InfoLanguage { English, Hindi, Bengali };
-
-inline constexpr std::array<InfoLanguage, 3> AllInfoLanguages{InfoLanguage::English, InfoLanguage::Hindi,
-                                                              InfoLanguage::Bengali};
 
 // What "Show" hands to the introduction window: the language of its
 // explanations and the script it is about, whose legacy font shows the

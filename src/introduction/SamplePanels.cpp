@@ -54,7 +54,7 @@ std::span<const SampleRow> sampleRows()
         {3, 10, mended(mended(samples(glyphs("B6 C9 20 20 AE F4 20 2E 2E 20 B8 C9 20"), glyphs("AE 20 2B 20 6D 20 20 3E 20 AE CD"), glyphs("B6 C9 20 AD 20 2E 2E 2E 20 B8 C9"), glyphs("65 20 2B 20 6A 20 3D 20 66")),
                               LegacyFont::Devanagari, u"श र .. श्र"_s, u"श + र = श्र"_s),
                        LegacyFont::Gujarati, u"શ ર ... શ્ર"_s, u"શ + ર = શ્ર"_s)},
-        // "rshlee": the Bengali codes put the i-sign before the consonant,
+        // "rshlii": the Bengali codes put the i-sign before the consonant,
         // where only the short i stands; the keying asks for the long ii. The
         // codes stay: the font has two long ii-signs, and none of its texts
         // shows which one follows a conjunct under the reph.

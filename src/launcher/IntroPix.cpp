@@ -10,11 +10,14 @@
 #include "forms/FormLabel.h"
 #include "forms/FormPicture.h"
 #include "forms/FormTimer.h"
+#include "forms/Shortcuts.h"
 #include "introduction/IntroEng.h"
+#include "practice/KeyingPractice.h"
 #include "platform/Platform.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>
+#include <QShortcut>
 
 #include <algorithm>
 
@@ -61,6 +64,7 @@ IntroPix::IntroPix(Platform &platform, const IntroA::Edition &edition, QWidget *
     , showButton_(controls_->named<FormButton>(u"Command3D12"_s))
     , closeButton_(controls_->named<FormButton>(u"Command3D13"_s, 0))
     , aboutButton_(controls_->named<FormButton>(u"Command3D13"_s, 1))
+    , practiceButton_(controls_->named<FormButton>(u"practiceButton"_s))
     , languagePrompt_(controls_->named<FormLabel>(u"Label6"_s))
     , scriptPrompt_(controls_->named<FormLabel>(u"Label7"_s))
     , summaryBox_(controls_->named<FormLabel>(u"Label8"_s))
@@ -90,6 +94,8 @@ void IntroPix::connectHandlers()
     connect(&showButton_, &FormButton::clicked, this, &IntroPix::Command3D12Click);
     connect(&closeButton_, &FormButton::clicked, this, [this] { Command3D13Click(0); });
     connect(&aboutButton_, &FormButton::clicked, this, [this] { Command3D13Click(1); });
+    connect(&practiceButton_, &FormButton::clicked, this, &IntroPix::openPractice);
+    connect(new QShortcut(practiceShortcut(), this), &QShortcut::activated, this, &IntroPix::openPractice);
 
     // The logo swap: the summary box brings back the first frame, the main
     // buttons and the edition line the second.
@@ -277,6 +283,23 @@ void IntroPix::showAbout()
     AbKorInt about(platform_, choice_.edition(), this);
     about.load();
     about.exec();
+}
+
+// From the launcher, the practice opens on what is chosen so far: the
+// language its captions are in, English where none is, and the script, else
+// that of the language.
+void IntroPix::openPractice()
+{
+    const InfoLanguage language = choice_.language().value_or(InfoLanguage::English);
+    const LegacyFont languageScript = language == InfoLanguage::Bengali ? LegacyFont::Bengali : LegacyFont::Devanagari;
+    showPractice({language, choice_.script().value_or(languageScript)}, *this);
+}
+
+void IntroPix::showPractice(const IntroductionChoice &choice, QWidget &over)
+{
+    KeyingPractice practice(platform_, choice.language, choice.script, &over);
+    practice.load();
+    practice.exec();
 }
 
 void IntroPix::closeLauncher()

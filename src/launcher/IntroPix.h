@@ -56,6 +56,8 @@ private:
     using Column = LauncherChoice::Column;
 
     void showRestartState() override;
+    void showPractice(const IntroductionChoice &choice, QWidget &over) override;
+    void openPractice();
 
     void connectHandlers();
     QString contributionNotice() const;
@@ -97,6 +99,7 @@ private:
     FormButton &showButton_;
     FormButton &closeButton_;
     FormButton &aboutButton_;
+    FormButton &practiceButton_;
     FormLabel &languagePrompt_;
     FormLabel &scriptPrompt_;
     FormLabel &summaryBox_;

@@ -41,6 +41,10 @@ Window makeDesign()
     w.controls = {
         // kind, name, index, caption, {left, top, width, height}, font, background, text, label style, visible,
         // tab index[, picture, the language a glyph-code caption names]
+        //
+        // "Try the Keys" is the program's own: in the bottom row, between
+        // "Start Introduction" and "Close", where the design leaves room.
+        {Kind::Button, u"practiceButton"_s, -1, u"Try the &Keys"_s, {6480, 6000, 1455, 615}, bold975, Default, Default, none, Visible, 28},
         {Kind::Button, u"Command3D13"_s, 1, u"&About"_s, {120, 6000, 1215, 615}, bold975, Default, Default, none, Visible, 27},
         {Kind::Button, u"Command3D11"_s, -1, u"Reselect?"_s, {6730, 3240, 1420, 255}, bold975, Default, Default, none, Hidden, 25},
         {Kind::Button, u"Command3D12"_s, -1, u"&Show"_s, {8280, 1680, 1335, 1095}, bold975, Default, Default, none, Hidden, 24},

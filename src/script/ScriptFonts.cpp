@@ -35,6 +35,11 @@ QStringList ScriptFonts::preferredFamilies(LegacyFont font)
     return {};
 }
 
+bool ScriptFonts::showsGlyphCodes(LegacyFont font, const ScriptText &text) const
+{
+    return !showsUnicode(font) && text.codesSpellUnicode();
+}
+
 ScriptFonts ScriptFonts::choose(ScriptTextOption option, const Catalog &installed)
 {
     ScriptFonts fonts;

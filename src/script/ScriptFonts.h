@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LegacyFonts.h"
+#include "ScriptText.h"
 
 #include <QStringList>
 
@@ -16,7 +17,9 @@ enum class ScriptTextOption { Auto, Legacy, Unicode };
 // in it as designed. Where it is missing (on nearly every machine), the glyph
 // codes would show as Latin-1 letters, so the texts are shown instead as their
 // Unicode text in a real font of the script. The user's option overrides the
-// choice for all four fonts.
+// choice for all four fonts. Where the legacy font is shown, a text whose
+// Unicode was mended beyond its codes is still shown in Unicode: its codes
+// would show the word that was wrong.
 class ScriptFonts final
 {
 public:
@@ -33,6 +36,10 @@ public:
     static ScriptFonts choose(ScriptTextOption option, const Catalog &installed);
 
     bool showsUnicode(LegacyFont font) const { return unicode_[index(font)]; }
+    // Whether the text is shown as its glyph codes in the legacy font: where
+    // that font is shown and the codes spell the text. Otherwise its Unicode
+    // is shown, in a real font of the script.
+    bool showsGlyphCodes(LegacyFont font, const ScriptText &text) const;
     // The real font of the script that its Unicode text is shown in; empty
     // where the system has none (Qt's own fallback then picks one).
     QString unicodeFamily(LegacyFont font) const { return families_[index(font)]; }

@@ -7,7 +7,12 @@
 // A text of a legacy script font: its glyph codes, shown where that font is
 // installed, and the same text in Unicode, shown in a real font of the script
 // where it is not and spoken by screen readers. A Latin text is both at once.
-struct ScriptText {
+//
+// A script text is read from its codes (decodedScriptText) and then perhaps
+// mended; it knows whether its codes still spell its Unicode.
+class ScriptText
+{
+public:
     QString glyphs;
     QString unicode;
 
@@ -18,21 +23,32 @@ struct ScriptText {
         , unicode(latin)
     {
     }
-    ScriptText(QString glyphCodes, QString unicodeText)
-        : glyphs(std::move(glyphCodes))
-        , unicode(std::move(unicodeText))
-    {
-    }
 
     bool isEmpty() const { return glyphs.isEmpty() && unicode.isEmpty(); }
 
+    // Whether the glyph codes spell the Unicode text: so for a text read
+    // from its codes and for a Latin one, no longer once its Unicode is
+    // mended beyond what the codes can show.
+    bool codesSpellUnicode() const { return codesSpellUnicode_; }
+
     // The same text with a part of its Unicode put right: a misspelt word,
     // or the whole text where the caption that the codes spell does not read
-    // as it should. The glyph codes stay as they are; what is shown and
-    // spoken in Unicode is put right.
+    // as it should. The glyph codes stay as they are and no longer spell
+    // what is shown in Unicode and spoken.
     ScriptText mended(const QString &wrong, const QString &right) const;
 
     friend bool operator==(const ScriptText &, const ScriptText &) = default;
+    friend ScriptText decodedScriptText(LegacyFont font, const QString &glyphCodes);
+
+private:
+    ScriptText(QString glyphCodes, QString unicodeText, bool codesSpellUnicode)
+        : glyphs(std::move(glyphCodes))
+        , unicode(std::move(unicodeText))
+        , codesSpellUnicode_(codesSpellUnicode)
+    {
+    }
+
+    bool codesSpellUnicode_ = true;
 };
 
 // Glyph codes whose Unicode text is read from the codes themselves. The

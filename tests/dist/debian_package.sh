@@ -14,10 +14,12 @@ skip() { echo "SKIP: $*"; exit 77; }
 fail() { echo "FAIL: $*"; exit 1; }
 
 [ "$(id -u)" -eq 0 ] || skip "installing a package needs root; run this test as root on a Debian machine"
-for tool in cpack dpkg dpkg-deb dpkg-query dpkg-shlibdeps apt-get lintian desktop-file-validate appstreamcli timeout; do
+for tool in cpack dpkg dpkg-deb dpkg-query dpkg-shlibdeps apt-get lintian desktop-file-validate appstreamcli timeout \
+            ibus ibus-daemon dbus-run-session; do
     command -v "$tool" >/dev/null ||
-        skip "$tool is missing (Debian packages: dpkg-dev, lintian, desktop-file-utils, appstream)"
+        skip "$tool is missing (Debian packages: dpkg-dev, lintian, desktop-file-utils, appstream, ibus, dbus-daemon)"
 done
+[ -x /usr/libexec/ibus-engine-m17n ] || skip "IBus's m17n engine is missing (Debian package: ibus-m17n)"
 state=$(dpkg-query -W -f='${db:Status-Status}' kintroa 2>/dev/null || true)
 [ -z "$state" ] || [ "$state" = not-installed ] ||
     skip "a package named kintroa is already on this machine ($state); this test does not replace or remove it"
@@ -51,6 +53,9 @@ for needed in libqt6widgets6 libqt6gui6 libqt6core6 \
     [[ ", $depends," == *", $needed "* || ", $depends," == *", $needed,"* ]] ||
         fail "Depends lacks $needed: $depends"
 done
+# The input methods want an input method framework that reads m17n's database.
+[ "$(dpkg-deb -f "$deb" Suggests)" = "ibus-m17n | fcitx5-m17n" ] ||
+    fail "Suggests is '$(dpkg-deb -f "$deb" Suggests)', not 'ibus-m17n | fcitx5-m17n'"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version-1" ] || fail "Version is $(dpkg-deb -f "$deb" Version), not $version-1"
 dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/doc/kintroa/copyright >"$work/copyright" ||
     fail "the package has no copyright file"
@@ -107,6 +112,39 @@ for metainfo in $metainfos; do
     echo "valid: $metainfo"
 done
 grep -qx /usr/share/man/man1/kintroa.1.gz "$work/files" || fail "no manual page installed"
+
+# The keying scheme's input methods, in m17n's database as this build wrote them.
+for method in hi-korvani bn-korvani gu-korvani pa-korvani; do
+    cmp -s "/usr/share/m17n/$method.mim" "$build/m17n/$method.mim" ||
+        fail "/usr/share/m17n/$method.mim is missing or not the one the build wrote"
+done
+echo "input methods: $(grep -c '^/usr/share/m17n/.*-korvani\.mim$' "$work/files") in /usr/share/m17n"
+
+# IBus lists the installed methods and switches to each, as a user's desktop
+# would: its daemon on a private session bus, with a home of its own so that
+# no engine list cached before the package was installed is read.
+ibus_home=$(mktemp -d -p "$work")
+cat >"$ibus_home/check" <<'CHECK'
+ibus-daemon --replace --daemonize --xim=false --panel=disable --emoji-extension=disable
+for _ in $(seq 1 150); do
+    ibus list-engine 2>/dev/null | grep -q korvani && break
+    sleep 0.2
+done
+ibus list-engine 2>/dev/null | grep korvani || echo "ibus list-engine names no korvani method"
+for language in hi bn gu pa; do
+    ibus engine "m17n:$language:korvani" 2>/dev/null   # says "failed" only where it has no such engine
+    echo "selected: $(ibus engine 2>/dev/null)"
+done
+ibus exit 2>/dev/null
+CHECK
+env -u M17NDIR HOME="$ibus_home" XDG_CONFIG_HOME="$ibus_home/config" XDG_CACHE_HOME="$ibus_home/cache" \
+    timeout -k 5 120 dbus-run-session -- bash "$ibus_home/check" >"$work/ibus.log" 2>/dev/null || true
+for language in hi bn gu pa; do
+    grep -qE "^ *m17n:$language:korvani - " "$work/ibus.log" &&
+        grep -qx "selected: m17n:$language:korvani" "$work/ibus.log" ||
+        { cat "$work/ibus.log"; fail "IBus does not list or select m17n:$language:korvani"; }
+done
+echo "IBus lists and selects m17n:hi:korvani, m17n:bn:korvani, m17n:gu:korvani and m17n:pa:korvani"
 
 # Purge, then nothing of the package may be left: no file, and no folder of
 # its own (a folder that stays must belong to another package too).

@@ -23,4 +23,9 @@ grep -q '<release version="8.0.0"' "$metainfo"
 manual="$prefix/share/man/man1/kintroa.1.gz"
 gzip -t "$manual"
 zcat "$manual" | grep -q '^\.TH KINTROA 1 "[0-9]\{4\}-[0-9]\{2\}-[0-9]\{2\}" "KIntroA 8\.0\.0"'
+# The keying scheme's input methods, where m17n's database is under the prefix.
+for method in hi-korvani bn-korvani gu-korvani pa-korvani; do
+    grep -q "^(input-method ${method%-*} korvani)" "$prefix/share/m17n/$method.mim" ||
+        { echo "no input method $prefix/share/m17n/$method.mim" >&2; exit 1; }
+done
 echo "installed and valid: $(basename "$desktop"), $(basename "$metainfo"), $(basename "$manual")"

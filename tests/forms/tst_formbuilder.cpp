@@ -106,6 +106,34 @@ private Q_SLOTS:
         QCOMPARE(controls.named<FormLabel>(u"Front"_s).caption(), u"Front"_s);
         QVERIFY(!ScriptFaces::showsUnicode(controls.named<FormLabel>(u"Front"_s)));
     }
+
+    // Beside the legacy font, a text whose codes do not spell it is shown in
+    // Unicode at the size for its role; the codes shown next take the
+    // control's legacy face again, at the size the design gives it.
+    void shouldChooseTheFaceForEachTextAControlShows()
+    {
+        FormLabel label(nullptr);
+        QFont designed = label.font();
+        designed.setPointSizeF(10);
+        label.setFont(designed);
+        const ScriptFonts legacyShown;
+        const ScriptText hindi = decodedScriptText(LegacyFont::Devanagari, glyphs("CA BD F8 78 6E D2"));
+        const ScriptText mended = hindi.mended(u"हिन्दी"_s, u"हिंदी"_s);
+        const auto show = [&](const ScriptText &text) {
+            label.setCaption(ScriptFaces::setFaceFor(label, text, LegacyFont::Devanagari, ScriptFaces::Role::Sample,
+                                                     legacyShown));
+        };
+
+        show(mended);
+        QCOMPARE(label.caption(), u"हिंदी"_s);
+        QVERIFY(ScriptFaces::showsUnicode(label));
+        QCOMPARE(label.font().pointSizeF(), ScriptFaces::unicodePoints(LegacyFont::Devanagari, ScriptFaces::Role::Sample));
+        show(hindi);
+        QCOMPARE(label.caption(), hindi.glyphs);
+        QVERIFY(!ScriptFaces::showsUnicode(label));
+        QCOMPARE(label.font().family(), legacyFace(LegacyFont::Devanagari));
+        QCOMPARE(label.font().pointSizeF(), 10.0);
+    }
 };
 
 QTEST_MAIN(FormBuilderTest)

@@ -11,6 +11,8 @@
 
 using namespace Qt::StringLiterals;
 
+Q_DECLARE_METATYPE(IntroductionChoice)
+
 // The hand-over between the introduction window and whatever opens it, seen
 // from the introduction's side.
 class HandOverTest final : public QObject
@@ -37,6 +39,44 @@ private Q_SLOTS:
         QCOMPARE(controls.label(u"Label22"_s, 0)->caption(), designedName(language));
         QCOMPARE(controls.label(u"Label23"_s, 0)->caption(), designedName(script));
         QCOMPARE(window.windowTitle(), u"Korvani Introduction About "_s + designedName(script));
+        QCOMPARE(host.restarts, 0);
+    }
+
+    // "Try the Keys", its access key and the practice's shortcut each ask the
+    // host for the practice on the introduction's language and script, over
+    // the introduction, which stays open.
+    void shouldAskForThePracticeOnItsLanguageAndScript_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<IntroductionChoice>("choice");
+        QTest::newRow("the button") << u"click"_s << IntroductionChoice{InfoLanguage::Hindi, LegacyFont::Gujarati};
+        QTest::newRow("its access key") << u"alt+k"_s << IntroductionChoice{InfoLanguage::Bengali, LegacyFont::Bengali};
+        QTest::newRow("the shortcut") << u"ctrl+k"_s << IntroductionChoice{InfoLanguage::English, LegacyFont::Gurumukhi};
+    }
+
+    void shouldAskForThePracticeOnItsLanguageAndScript()
+    {
+        QFETCH(QString, way);
+        QFETCH(IntroductionChoice, choice);
+        FakePlatform platform;
+        FakeHost host;
+        IntroEng window(platform, host, choice, nullptr);
+        window.load();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        controlsOf(window).button(u"Command3D6"_s)->click();
+
+        FormButton *button = controlsOf(window).button(u"practiceButton"_s);
+        QVERIFY(button->isVisible());
+        if (way == u"click"_s)
+            QTest::mouseClick(button, Qt::LeftButton);
+        else
+            QTest::keyClick(&window, Qt::Key_K, way == u"alt+k"_s ? Qt::AltModifier : Qt::ControlModifier);
+
+        // An access key presses its button a moment later, as a click would.
+        QTRY_COMPARE(host.practices, QList<IntroductionChoice>{choice});
+        QCOMPARE(host.practiceOver, &window);
+        QVERIFY(window.isVisible());
         QCOMPARE(host.restarts, 0);
     }
 

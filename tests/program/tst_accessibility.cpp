@@ -114,7 +114,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("spoken");
         QTest::newRow("Devanagari kaa") << LegacyFont::Devanagari << 1 << u"Label19"_s << u"का"_s;
         QTest::newRow("Bengali aakaa") << LegacyFont::Bengali << 1 << u"Label21"_s << u"আকা"_s;
-        QTest::newRow("Gujarati rshlee") << LegacyFont::Gujarati << 4 << u"Label10"_s << u"ર્શ્લી"_s;
+        QTest::newRow("Gujarati rshlii") << LegacyFont::Gujarati << 4 << u"Label10"_s << u"ર્શ્લી"_s;
         QTest::newRow("Gurumukhi ddva") << LegacyFont::Gurumukhi << 4 << u"Label10"_s << u"ਦ੍ਵ"_s;
         QTest::newRow("Devanagari eekee") << LegacyFont::Devanagari << 5 << u"Label12"_s << u"ऐकै"_s;
     }

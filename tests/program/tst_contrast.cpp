@@ -7,10 +7,12 @@
 #include "introduction/IntroEngDesign.h"
 #include "launcher/IntroPix.h"
 #include "launcher/IntroPixDesign.h"
+#include "practice/KeyingPractice.h"
 #include "support/FakePlatform.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QPushButton>
 #include <QTest>
 
 #include <algorithm>
@@ -189,6 +191,36 @@ private Q_SLOTS:
         QCOMPARE((QStringList{shown->palette().color(QPalette::Window).name(),
                               shown->palette().color(QPalette::WindowText).name(), shown->frameColour().name()}),
                  colours);
+    }
+
+    // The keying practice has no colours of its own: every control, and each
+    // letter of its chart, shows the desktop's, also when the scheme changes
+    // while it is open.
+    void shouldShowThePracticeInTheDesktopsColours()
+    {
+        FakePlatform platform;
+        KeyingPractice practice(platform, InfoLanguage::Hindi, LegacyFont::Bengali, nullptr);
+        practice.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&practice));
+        const QList<QWidget *> controls = practice.findChildren<QWidget *>();
+        QVERIFY(controls.size() > 50);
+        for (const QPalette &palette : {scheme(QColor(0x24, 0x24, 0x24), QColor(0xf0, 0xf0, 0xf0)),
+                                        scheme(Qt::black, Qt::green), light_}) {
+            QApplication::setPalette(palette);
+            for (QWidget *control : controls)
+                for (const auto role : {QPalette::Window, QPalette::WindowText, QPalette::Button, QPalette::ButtonText,
+                                        QPalette::Base, QPalette::Text})
+                    QTRY_COMPARE(control->palette().color(role), palette.color(role));
+            // A letter of the chart is drawn in the button text's colour.
+            auto *cell = practice.findChild<QPushButton *>(u"letterCell"_s);
+            QVERIFY(cell);
+            const QImage drawn = cell->grab().toImage();
+            bool textColour = false;
+            for (int y = 0; y < drawn.height() && !textColour; ++y)
+                for (int x = 0; x < drawn.width() && !textColour; ++x)
+                    textColour = drawn.pixelColor(x, y) == palette.color(QPalette::ButtonText);
+            QVERIFY(textColour);
+        }
     }
 
     // An open window switched to the dark scheme and back looks as one opened

@@ -4,6 +4,8 @@
 #include "forms/FormPicture.h"
 #include "introduction/IntroEng.h"
 #include "launcher/IntroPix.h"
+#include "practice/KeyingPractice.h"
+#include "practice/PracticeCaptions.h"
 #include "support/Controls.h"
 #include "support/Conversions.h"
 #include "support/FakePlatform.h"
@@ -11,6 +13,8 @@
 #include "support/LauncherFixture.h"
 
 #include <QApplication>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
@@ -121,6 +125,71 @@ private Q_SLOTS:
         QCOMPARE(sampleFace, sampleFont);
     }
 
+    // From the launcher the practice opens on what is chosen so far, English
+    // about Devanagari where nothing is; from the introduction, over it, on
+    // its pair, and the introduction is there again once it closes.
+    void shouldOpenThePracticeOnTheChoiceSoFar_data()
+    {
+        QTest::addColumn<QStringList>("presses");
+        QTest::addColumn<InfoLanguage>("language");
+        QTest::addColumn<LegacyFont>("script");
+        QTest::addColumn<bool>("fromIntroduction");
+        QTest::newRow("nothing chosen") << QStringList{} << InfoLanguage::English << LegacyFont::Devanagari << false;
+        QTest::newRow("Bengali chosen") << QStringList{u"Command3D9"_s, u"Command3D5"_s} << InfoLanguage::Bengali
+                                        << LegacyFont::Bengali << false;
+        QTest::newRow("Hindi about Gujarati") << QStringList{u"Command3D9"_s, u"Command3D2"_s, u"Command3D6"_s}
+                                              << InfoLanguage::Hindi << LegacyFont::Gujarati << false;
+        QTest::newRow("from the introduction") << QStringList{u"Command3D9"_s, u"Command3D5"_s, u"Command3D7"_s}
+                                               << InfoLanguage::Bengali << LegacyFont::Gurumukhi << true;
+    }
+
+    void shouldOpenThePracticeOnTheChoiceSoFar()
+    {
+        QFETCH(QStringList, presses);
+        QFETCH(InfoLanguage, language);
+        QFETCH(LegacyFont, script);
+        QFETCH(bool, fromIntroduction);
+        LauncherFixture fixture;
+        QVERIFY(fixture.started);
+        IntroPix &launcher = fixture.launcher;
+        for (const QString &name : presses)
+            clickVisible(controlsOf(launcher).button(name));
+
+        struct Seen {
+            bool opened = false;
+            QString close;
+            bool scriptChecked = false;
+            const QWidget *over = nullptr;
+        } seen;
+        const auto lookAtPractice = [&seen, script] {
+            auto *practice = qobject_cast<KeyingPractice *>(QApplication::activeModalWidget());
+            if (!practice)
+                return;
+            seen.opened = true;
+            seen.close = practice->findChild<QPushButton *>(u"closeButton"_s)->text();
+            seen.over = practice->parentWidget();
+            seen.scriptChecked = practice->findChild<QRadioButton *>(u"scriptButton"_s + QString::number(int(script)))->isChecked();
+            practice->close();
+        };
+        bool introductionBack = false;
+        if (fromIntroduction) {
+            QVERIFY(showIntroduction(launcher, [&](IntroEng &window) {
+                QTimer::singleShot(0, &window, lookAtPractice);
+                clickVisible(controlsOf(window).button(u"practiceButton"_s));
+                introductionBack = QApplication::activeModalWidget() == &window && window.isVisible();
+                QCOMPARE(seen.over, &window);
+            }));
+            QVERIFY(introductionBack);
+        } else {
+            QTimer::singleShot(0, &launcher, lookAtPractice);
+            clickVisible(controlsOf(launcher).button(u"practiceButton"_s));
+            QCOMPARE(seen.over, &launcher);
+        }
+        QVERIFY(seen.opened);
+        QCOMPARE(seen.close, practiceCaptions(language).close);
+        QVERIFY(seen.scriptChecked);
+    }
+
     void shouldCloseOnlyByCloseRestartOrTitleBar_data()
     {
         QTest::addColumn<QString>("action");
@@ -215,7 +284,7 @@ private:
         QCOMPARE(controls.label(u"Label10"_s)->font().family(), u"KDEV01__"_s);
 
         clickVisible(controls.button(u"Command3D7"_s));
-        QCOMPARE(controls.label(u"Label9"_s)->caption(), u"rshlee"_s);
+        QCOMPARE(controls.label(u"Label9"_s)->caption(), u"rshlii"_s);
         QCOMPARE(controls.label(u"Label10"_s)->caption(), fromCodes("20 B6 B1 C9 EA 20"));
         QCOMPARE(controls.label(u"Label14"_s)->caption(), u"+"_s);
         QCOMPARE(controls.label(u"Label17"_s)->caption(), fromCodes("2B C9 45 F2 21"));

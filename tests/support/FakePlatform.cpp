@@ -1,5 +1,9 @@
 #include "FakePlatform.h"
 
+#include "platform/QtPlatform.h"
+
+#include <QFontDatabase>
+
 using namespace Qt::StringLiterals;
 
 float FakePlatform::secondsSinceMidnight() const
@@ -53,4 +57,16 @@ void FakePlatform::terminateNow()
 {
     calls.append(u"terminate"_s);
     ++terminations;
+}
+
+ScriptFonts legacyFontsShown(const QString &how)
+{
+    if (how == u"forced"_s)
+        return QtPlatform(ScriptTextOption::Legacy).scriptFonts();
+    QStringList families = QFontDatabase::families();
+    for (const LegacyFont font : AllLegacyFonts)
+        families << legacyFace(font);
+    return ScriptFonts::choose(ScriptTextOption::Auto, {families, [](LegacyFont font) {
+                                                           return QFontDatabase::families(QtPlatform::writingSystemOf(font));
+                                                       }});
 }

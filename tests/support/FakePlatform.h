@@ -62,3 +62,8 @@ public:
     // Called while a message box is "open", to look at the program then.
     std::function<void(const Box &)> whileBoxOpen;
 };
+
+// The script fonts where the legacy fonts are shown: "installed", as the
+// default choice finds them beside the system's real fonts of the scripts,
+// or "forced", as --script-text=legacy has them.
+ScriptFonts legacyFontsShown(const QString &how);
