@@ -1,6 +1,7 @@
 #pragma once
 
 #include "KeyMap.h"
+#include "Syllable.h"
 
 #include <QString>
 
@@ -32,16 +33,10 @@ public:
     QString text() const;
 
 private:
-    enum class After { Nothing, Consonant, Vowel };
-
     // The text written so far and where its last syllable stands.
     struct Written {
         QString text;
-        After after = After::Nothing;
-        bool shortVowel = false;
-
-        void write(const KeyMap::Match &match, QStringView keys, const QString &virama);
-        void endSyllable();
+        Syllable at = Syllable::Open;
     };
 
     // Writes the runs of keys at the front of `keys` and says how many keys

@@ -3,6 +3,7 @@
 #include "keying/Composer.h"
 #include "keying/InputMethods.h"
 #include "keying/KeyMap.h"
+#include "keying/Syllable.h"
 
 #include <QMap>
 #include <QSet>
@@ -31,17 +32,9 @@ using namespace Keying;
 // other keys back to be read again, as the engine does.
 namespace {
 
-// Where the syllable being typed stands, as the engine keeps it.
-enum class Syllable {
-    Open,       // nothing pending: a sign here is no sign but its keys
-    Consonant,  // a consonant showing its virama
-    ShortVowel, // a vowel, after which Gurumukhi writes a nasal as tippi
-    LongVowel,
-};
-
-// What runs of keys do to the text typed so far, as the engine
-// (Composer::Written) does it: the characters taken back from the end of
-// what was there, those added, and where the syllable then stands.
+// What runs of keys do to the text typed so far, step by step as the engine
+// types them: the characters taken back from the end of what was there,
+// those added, and where the syllable then stands.
 struct Writing {
     explicit Writing(Syllable from)
         : at(from)
@@ -60,64 +53,13 @@ struct Writing {
             added.chop(1);
     }
 
-    // The consonant before loses its virama: its inherent a is spoken.
-    void endSyllable()
-    {
-        if (at == Syllable::Consonant)
-            takeBackOne();
-        at = Syllable::Open;
-    }
-
     void write(const Unit *unit, QStringView keys, const QString &virama)
     {
-        const bool afterVowel = at == Syllable::ShortVowel || at == Syllable::LongVowel;
-        if (!unit) {
-            endSyllable();
-            added += keys;
-            return;
-        }
-        switch (unit->kind) {
-        case Kind::Vowel:
-            if (at == Syllable::Consonant) {
-                takeBackOne();
-                added += unit->sign;
-            } else {
-                added += unit->text;
-            }
-            at = unit->shortVowel ? Syllable::ShortVowel : Syllable::LongVowel;
-            return;
-        case Kind::Consonant:
-            added += (afterVowel && !unit->afterVowel.isEmpty() ? unit->afterVowel : unit->text) + virama;
-            at = Syllable::Consonant;
-            return;
-        case Kind::FinalConsonant:
-            added += unit->text;
-            at = Syllable::Open;
-            return;
-        case Kind::Nasal:
-        case Kind::Sign: {
-            if (at == Syllable::Open) {
-                added += keys;
-                return;
-            }
-            // After a bare consonant the sign follows its inherent a, a short vowel.
-            const bool shortVowel = at == Syllable::Consonant || at == Syllable::ShortVowel;
-            endSyllable();
-            added += unit->kind == Kind::Nasal && shortVowel && !unit->sign.isEmpty() ? unit->sign : unit->text;
-            return;
-        }
-        case Kind::Virama:
-            if (at != Syllable::Consonant)
-                added += keys;
-            at = Syllable::Open; // a consonant keeps the virama it shows
-            return;
-        case Kind::Punctuation:
-        case Kind::Geminate:
-        case Kind::Conjunct:
-            endSyllable();
-            added += unit->text;
-            return;
-        }
+        const Step change = step(at, unit, keys, virama);
+        for (int i = 0; i < change.takenBack; ++i)
+            takeBackOne();
+        added += change.added;
+        at = change.next;
     }
 };
 
