@@ -1,50 +1,15 @@
 #include "keying/Composer.h"
+#include "support/KeyStrings.h"
 #include "support/ScriptBlocks.h"
 
-#include <QSet>
 #include <QTest>
 
-#include <random>
 
 using namespace Qt::StringLiterals;
 using Keying::Composer;
 using Keying::compose;
 
 namespace {
-
-// Every character that any key of the scheme uses, and some that none does:
-// a blank, punctuation, a digit, Return, capitals the scheme leaves alone, a
-// letter of a script and a character beyond the Basic Multilingual Plane.
-QString keyboard()
-{
-    QSet<QChar> keys;
-    for (const Keying::Row &row : Keying::schemeRows())
-        for (const QStringView run : Keying::keysOf(row))
-            for (const QChar key : run)
-                keys.insert(key);
-    QString all;
-    for (const QChar key : keys)
-        all.append(key);
-    std::ranges::sort(all);
-    return all + u" .,?1\nZBਕ😀"_s;
-}
-
-// Runs of random keys, the same ones on every run of the suite.
-QStringList randomKeys(int count)
-{
-    const QString keys = keyboard();
-    std::mt19937 random(20261210);
-    std::uniform_int_distribution<int> length(0, 24);
-    std::uniform_int_distribution<qsizetype> pick(0, keys.size() - 1);
-    QStringList runs;
-    for (int i = 0; i < count; ++i) {
-        QString run;
-        for (int n = length(random); n > 0; --n)
-            run.append(keys[pick(random)]);
-        runs.append(run);
-    }
-    return runs;
-}
 
 QString typedOneByOne(LegacyFont script, QStringView keys)
 {
@@ -149,7 +114,7 @@ private Q_SLOTS:
     void shouldWriteWellFormedTextForAnyKeys()
     {
         for (const LegacyFont script : AllLegacyFonts)
-            for (const QString &keys : randomKeys(5000)) {
+            for (const QString &keys : randomKeyStrings(script, 5000, 24)) {
                 const QString wrong = malformation(compose(script, keys));
                 QVERIFY2(wrong.isEmpty(), qPrintable(u"keys \""_s + keys + u"\": "_s + wrong));
             }
@@ -158,7 +123,7 @@ private Q_SLOTS:
     void shouldWriteTheSameTypedOneByOneAsAllAtOnce()
     {
         for (const LegacyFont script : AllLegacyFonts)
-            for (const QString &keys : randomKeys(5000))
+            for (const QString &keys : randomKeyStrings(script, 5000, 24))
                 QCOMPARE(typedOneByOne(script, keys), compose(script, keys));
     }
 };

@@ -1,16 +1,14 @@
 #include "keying/Composer.h"
 #include "keying/InputMethods.h"
 #include "keying/KeyMap.h"
+#include "support/KeyStrings.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSet>
 #include <QTest>
 
 #include <m17n-misc.h>
 #include <m17n.h>
-
-#include <random>
 
 using namespace Qt::StringLiterals;
 using Keying::Composer;
@@ -27,18 +25,6 @@ QString textOf(MText *text)
         out.append(QString::fromUcs4(&c, 1));
     }
     return out;
-}
-
-// The keys of a key string, one character each (Return for a line break).
-QStringList keysIn(const QString &typed)
-{
-    QStringList keys;
-    for (qsizetype i = 0; i < typed.size(); ++i) {
-        const qsizetype length = typed[i].isHighSurrogate() && i + 1 < typed.size() ? 2 : 1;
-        keys.append(typed.sliced(i, length));
-        i += length - 1;
-    }
-    return keys;
 }
 
 // A program with an m17n method switched on, driven as IBus drives it: each
@@ -85,48 +71,6 @@ QString scriptName(LegacyFont script)
 QString shownKeys(QString keys)
 {
     return keys.replace(u'\n', u"[Return]"_s);
-}
-
-// Every character that a key of the scheme uses, and some that none does: a
-// blank, punctuation, a digit, Return, capitals the scheme leaves alone, a
-// letter of a script and a character beyond the Basic Multilingual Plane.
-QStringList keyboard()
-{
-    QSet<QString> keys;
-    for (const Keying::Row &row : Keying::schemeRows())
-        for (const QStringView run : Keying::keysOf(row))
-            for (const QChar key : run)
-                keys.insert(QString(key));
-    QStringList all(keys.cbegin(), keys.cend());
-    all.sort();
-    return all + keysIn(u" .,?1\nZBਕ😀"_s);
-}
-
-// Key strings, the same on every run of the suite: half of them any keys,
-// half of them the scheme's own runs of keys one after another, mixed with
-// single keys, so that runs which only begin longer ones ("lr" of "lrri")
-// meet every key that may follow them.
-QStringList randomKeyStrings(LegacyFont script, int count)
-{
-    const QStringList keys = keyboard();
-    QStringList runs;
-    for (const Keying::KeyMap::Entry &entry : Keying::KeyMap::of(script).entries())
-        runs.append(entry.keys);
-    std::mt19937 random(20261211);
-    std::uniform_int_distribution<int> length(0, 16);
-    std::uniform_int_distribution<qsizetype> pickKey(0, keys.size() - 1);
-    std::uniform_int_distribution<qsizetype> pickRun(0, runs.size() - 1);
-    std::bernoulli_distribution fromRuns(0.5);
-    std::bernoulli_distribution aRun(0.7);
-    QStringList strings;
-    for (int i = 0; i < count; ++i) {
-        const bool ofRuns = fromRuns(random);
-        QString typed;
-        for (int n = length(random); n > 0; --n)
-            typed += ofRuns && aRun(random) ? runs[pickRun(random)] : keys[pickKey(random)];
-        strings.append(typed);
-    }
-    return strings;
 }
 
 } // namespace

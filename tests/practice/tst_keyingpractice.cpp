@@ -3,6 +3,7 @@
 #include "practice/LetterCell.h"
 #include "practice/PracticeCaptions.h"
 #include "support/FakePlatform.h"
+#include "support/KeyStrings.h"
 #include "support/ScreenReader.h"
 #include "support/ScriptBlocks.h"
 
@@ -14,7 +15,6 @@
 #include <QRegularExpression>
 #include <QTest>
 
-#include <random>
 
 using namespace Qt::StringLiterals;
 
@@ -56,35 +56,17 @@ public:
     KeyingPractice window;
 };
 
-// Keys to type, the same on every run: runs of the scheme's keys and some
-// that it does not know, Return among them.
-QStringList randomKeys(int count, int longest)
-{
-    const QString keys = u"aeioukghcjTDNtdnpbmyrlvwsSh~M_H|.,1 \nxzfRqKGLYਕ"_s;
-    std::mt19937 random(4112026);
-    std::uniform_int_distribution<int> length(1, longest);
-    std::uniform_int_distribution<qsizetype> pick(0, keys.size() - 1);
-    QStringList runs;
-    for (int i = 0; i < count; ++i) {
-        QString run;
-        for (int n = length(random); n > 0; --n)
-            run.append(keys[pick(random)]);
-        runs.append(run);
-    }
-    return runs;
-}
-
 // Each key as a key press; a letter of another script as a press that
 // carries its text, as an input method sends it.
 void typeKeys(QWidget &field, const QString &keys)
 {
-    for (const QChar key : keys) {
-        if (key == u'\n')
+    for (const QString &key : keysIn(keys)) {
+        if (key == u"\n"_s)
             QTest::keyClick(&field, Qt::Key_Return);
-        else if (key.unicode() < 128)
-            QTest::keyClicks(&field, QString(key));
+        else if (key.front().unicode() < 128)
+            QTest::keyClicks(&field, key);
         else
-            QTest::sendKeyEvent(QTest::Click, &field, Qt::Key_unknown, QString(key), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, &field, Qt::Key_unknown, key, Qt::NoModifier);
     }
 }
 
@@ -112,7 +94,7 @@ private Q_SLOTS:
     // show when pasted at once, and what the engine makes of them.
     void shouldShowTheSameTypedKeyByKeyAsPasted()
     {
-        for (const QString &keys : randomKeys(60, 16)) {
+        for (const QString &keys : randomKeyStrings(LegacyFont::Gurumukhi, 60)) {
             Practice typed(LegacyFont::Gurumukhi);
             typeKeys(typed.keys(), keys);
             Practice pasted(LegacyFont::Gurumukhi);
@@ -152,7 +134,7 @@ private Q_SLOTS:
     void shouldShowALongPaste()
     {
         Practice practice;
-        const QStringList words = randomKeys(12000, 12);
+        const QStringList words = randomKeyStrings(LegacyFont::Devanagari, 12000, 12);
         QString keys = words.join(u' ');
         keys.truncate(100000);
         practice.keys().insertPlainText(keys);
