@@ -2,10 +2,10 @@
 
 #include "keying/Composer.h"
 #include "practice/KeyingPractice.h"
+#include "practice/ScriptLine.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QTest>
 
@@ -65,7 +65,7 @@ bool showsItsKeys(const KeyingPractice &window, const QString &when)
 {
     const auto *field = window.findChild<QPlainTextEdit *>(u"keysField"_s);
     const auto *text = window.findChild<QPlainTextEdit *>(u"textView"_s);
-    const auto *allScripts = window.findChild<QLabel *>(u"allScriptsText0"_s);
+    const auto *allScripts = window.findChild<ScriptLine *>(u"allScriptsText0"_s);
     if (!field || !text || !allScripts) {
         std::printf("the practice window lacks its keys field, its text or its four scripts\n");
         return false;

@@ -48,14 +48,16 @@ Announcer::Announcer(QWidget *parent)
     Q_UNUSED(factoryInstalled);
     setFocusPolicy(Qt::NoFocus);
     setFixedSize(0, 0);
-    hide();
 }
 
-// A notification is spoken as it shows: it shows anew with every text.
+// A notification is spoken as it shows: for a screen reader it shows anew
+// with every text. On screen it stays as it is, so that nothing is laid out
+// again.
 void Announcer::announce(const QString &text)
 {
-    hide();
     text_ = text;
-    if (!text.isEmpty())
-        show();
+    if (text.isEmpty() || !QAccessible::isActive())
+        return;
+    QAccessibleEvent shown(this, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
 }

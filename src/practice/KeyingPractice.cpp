@@ -3,6 +3,7 @@
 #include "AlphabetChart.h"
 #include "Announcer.h"
 #include "PracticeCaptions.h"
+#include "ScriptLine.h"
 #include "base/Twips.h"
 #include "edition/CentreWindow.h"
 #include "keying/InputMethods.h"
@@ -173,10 +174,8 @@ void KeyingPractice::buildTyping(QLayout &layout)
     allScripts->addWidget(new QLabel(captions_.allScripts, this), 0, 0, 1, 2);
     for (std::size_t row = 0; row < otherNames_.size(); ++row) {
         otherNames_[row] = new QLabel(this);
-        otherTexts_[row] = new QLabel(this);
+        otherTexts_[row] = new ScriptLine(this);
         otherTexts_[row]->setObjectName(u"allScriptsText"_s + QString::number(row));
-        otherTexts_[row]->setTextFormat(Qt::PlainText);
-        otherTexts_[row]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         allScripts->addWidget(otherNames_[row], int(row) + 1, 0);
         allScripts->addWidget(otherTexts_[row], int(row) + 1, 1);
     }
@@ -284,7 +283,7 @@ void KeyingPractice::orderAllScripts()
         const QString &name = captions_.scriptNames[std::size_t(allScriptsOrder_[row])];
         otherNames_[row]->setText(name);
         otherTexts_[row]->setFont(scriptFont(allScriptsOrder_[row], AllScriptsPoints));
-        otherTexts_[row]->setAccessibleName(name);
+        otherTexts_[row]->setName(name);
     }
 }
 

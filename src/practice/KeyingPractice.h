@@ -17,6 +17,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QScrollArea;
+class ScriptLine;
 struct PracticeCaptions;
 
 // The keying practice: the learner types keys and sees the script text form
@@ -65,7 +66,7 @@ private:
     // The same keys in all four scripts, the chosen one first: each a name
     // and the text.
     std::array<QLabel *, 4> otherNames_{};
-    std::array<QLabel *, 4> otherTexts_{};
+    std::array<ScriptLine *, 4> otherTexts_{};
     std::vector<LegacyFont> allScriptsOrder_;
     QLabel *inputMethodNote_ = nullptr; // where the desktop runs m17n's input methods
     AlphabetChart *chart_ = nullptr;

@@ -2,6 +2,7 @@
 #include "practice/KeyingPractice.h"
 #include "practice/LetterCell.h"
 #include "practice/PracticeCaptions.h"
+#include "practice/ScriptLine.h"
 #include "support/FakePlatform.h"
 #include "support/KeyStrings.h"
 #include "support/ScreenReader.h"
@@ -39,9 +40,9 @@ public:
     {
         return *window.findChild<QRadioButton *>(u"scriptButton"_s + QString::number(int(script)));
     }
-    QLabel &allScriptsText(int row) const
+    ScriptLine &allScriptsText(int row) const
     {
-        return *window.findChild<QLabel *>(u"allScriptsText"_s + QString::number(row));
+        return *window.findChild<ScriptLine *>(u"allScriptsText"_s + QString::number(row));
     }
     // The chart's cell whose letter is `letter`.
     LetterCell *cell(const QString &letter) const
@@ -150,9 +151,10 @@ private Q_SLOTS:
         const QList<LegacyFont> order{LegacyFont::Gujarati, LegacyFont::Devanagari, LegacyFont::Bengali,
                                       LegacyFont::Gurumukhi};
         for (int row = 0; row < order.size(); ++row) {
-            QCOMPARE(practice.allScriptsText(row).text(), Keying::compose(order[row], u"rshlii kaa"_s));
-            QCOMPARE(practice.allScriptsText(row).accessibleName(),
-                     practiceCaptions(InfoLanguage::English).scriptNames[std::size_t(order[row])]);
+            const QString text = Keying::compose(order[row], u"rshlii kaa"_s);
+            QCOMPARE(practice.allScriptsText(row).text(), text);
+            QCOMPARE(practice.allScriptsText(row).spokenText(),
+                     practiceCaptions(InfoLanguage::English).scriptNames[std::size_t(order[row])] + u": "_s + text);
         }
     }
 
