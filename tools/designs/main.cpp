@@ -1,5 +1,6 @@
 // Writes the program's window designs as JSON on standard output: the
-// program's title (that of its contribution notice), and for each window its
+// program's title (that of its contribution notice), the keying practice's
+// title, and for each window its
 // name, caption and client size, and each control's kind, name, element
 // index, caption, spoken name, rectangle in twips and visibility at load,
 // all as the design tables give them.
@@ -7,6 +8,7 @@
 #include "base/VersionRecord.h"
 #include "introduction/IntroEngDesign.h"
 #include "launcher/IntroPixDesign.h"
+#include "practice/PracticeCaptions.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -70,9 +72,12 @@ int main()
     QJsonArray windows;
     for (const Design::Window *design : {&introPixDesign(), &introEngDesign(), &abKorIntDesign()})
         windows.append(windowJson(*design));
+    // The keying practice is laid out by Qt's layouts, not by a design of
+    // fixed places: only its title is given.
     const QJsonObject designs{
         {u"title"_s, QString::fromUtf16(VersionRecord::Title)},
         {u"windows"_s, windows},
+        {u"practice"_s, QJsonObject{{u"title"_s, QString::fromUtf16(PracticeTitle)}}},
     };
     const QByteArray json = QJsonDocument(designs).toJson(QJsonDocument::Indented);
     std::fwrite(json.constData(), 1, size_t(json.size()), stdout);

@@ -16,11 +16,15 @@ input). --check only reads them and checks that the soak can work with them.
 
 The top window of the program is the one pressed: the introduction window or
 the About window while one is open, else the launcher. The launcher's Close
-ends the program; it is then started again. After every press:
+ends the program; it is then started again. The keying practice, which "Try
+the Keys" opens over the launcher or the introduction, has no design of
+fixed places: where it is the top window, the soak types a few keys into it
+and closes it with Escape. After every press:
   - the process is alive, or, after the launcher's Close, has ended with
     status 0;
-  - at most the launcher and one other window of the program are shown, and
-    each is a window of the designs;
+  - at most the launcher and one other window of the program are shown,
+    besides the keying practice, and each is a window of the designs or the
+    practice;
   - no window on the display has a title that speaks of an error.
 At the end the open windows are closed with their own buttons, the launcher
 with Close, and the program must end with status 0.
@@ -58,7 +62,9 @@ CORNER_INSET = 5
 # What a press of these captions does to its window; other buttons change
 # what the window shows. The launcher's Close ends the program.
 CLOSES = {"&Close", "&OK", "Restart &Introduction"}
-OPENS = {"&About"}
+OPENS = {"&About", "Try the &Keys"}
+# Keys typed into the keying practice before it is closed.
+PRACTICE_KEYS = ["kaa ", "rshlii ", "ddva ", "pakkaa ", "hiMdii ", "aak"]
 # Ending the program is rare, so that the soak spends its presses inside it;
 # about one launcher press in a hundred closes and reopens it.
 CLOSE_WEIGHT = 0.1
@@ -122,9 +128,23 @@ class Design:
         return title.startswith(self.caption.strip())
 
 
+class Practice:
+    """The keying practice: a window of the program with no design of fixed
+    places, known by its title."""
+
+    name = "KeyingPractice"
+    buttons = []
+
+    def __init__(self, title):
+        self.caption = title
+
+    def owns(self, title):
+        return title == self.caption
+
+
 def load_designs(path):
-    """The program's title and its window designs, from the JSON that
-    kintroa-designs writes."""
+    """The program's title, its window designs and the keying practice, from
+    the JSON that kintroa-designs writes."""
     text = sys.stdin.read() if str(path) == "-" else Path(path).read_text(encoding="utf-8")
     data = json.loads(text)
     designs = []
@@ -136,7 +156,7 @@ def load_designs(path):
                    for c in window["controls"] if c["kind"] == "button"]
         designs.append(Design(window["name"], window["caption"], window["clientWidth"], window["clientHeight"],
                               buttons))
-    return data["title"], designs
+    return data["title"], designs, Practice(data["practice"]["title"])
 
 
 def design_problems(designs):
@@ -302,8 +322,9 @@ def apart_from(colour, other, distance=40):
 
 
 class Soak:
-    def __init__(self, program, notice, designs, rng, log):
+    def __init__(self, program, notice, designs, practice, rng, log):
         self.program, self.notice, self.designs, self.rng, self.log = program, notice, designs, rng, log
+        self.practice = practice
         self.launcher = next(d for d in designs if d.name == LAUNCHER)
         self.display = Display()
         self.process = None
@@ -329,7 +350,7 @@ class Soak:
                 raise Failure(f"a window titled {window!r} is shown")
         mine = [w for w in shown if w.pid == self.process.pid]
         for window in mine:
-            window.design = next((d for d in self.designs if d.owns(window.title)), None)
+            window.design = next((d for d in self.designs + [self.practice] if d.owns(window.title)), None)
             if window.design and window.wid not in self.previous:
                 self.opened[window.design.name] += 1
                 self.titles[window.title] += 1
@@ -338,9 +359,10 @@ class Soak:
 
     def check_windows(self, windows):
         launchers = [w for w in windows if w.design is self.launcher]
-        others = [w for w in windows if w.design is not self.launcher]
-        if len(launchers) > 1 or len(others) > 1:
-            raise Failure(f"more windows are shown than the launcher and one other: {windows}")
+        practices = [w for w in windows if w.design is self.practice]
+        others = [w for w in windows if w.design not in (self.launcher, self.practice)]
+        if len(launchers) > 1 or len(others) > 1 or len(practices) > 1:
+            raise Failure(f"more windows are shown than the launcher, one other and the practice: {windows}")
         for window in others:
             if window.design is None and window.title != self.notice:
                 raise Failure(f"a window that no design describes is shown: {window!r}")
@@ -450,8 +472,24 @@ class Soak:
     def top_window(self, windows):
         if not windows:
             raise Failure("no window of the program is shown")
+        practices = [w for w in windows if w.design is self.practice]
         others = [w for w in windows if w.design is not self.launcher]
-        return others[0] if others else windows[0]
+        return (practices or others or windows)[0]
+
+    def practise(self, window):
+        """A few keys typed into the keying practice, then Escape closes it."""
+        keys = "".join(self.rng.choice(PRACTICE_KEYS) for _ in range(3))
+        xdotool("windowactivate", "--sync", window.wid, "type", "--delay", "40", keys)
+        xdotool("windowactivate", "--sync", window.wid, "key", "Escape")
+        self.presses += 1
+        self.pressed[self.practice.name] += 1
+        entry = f"{self.presses:5d} {self.practice.name} typed {keys!r}, Escape"
+        self.recent = (self.recent + [entry])[-12:]
+        if self.log:
+            print(entry, file=self.log, flush=True)
+        self.wait_for(f"{window!r} did not close on Escape",
+                      lambda ws: all(w.wid != window.wid for w in ws), CHANGE_LIMIT)
+        self.windows = self.settle()
 
     def press(self, window, button, closing=False):
         x, y = button.centre()
@@ -506,6 +544,9 @@ class Soak:
     def step(self):
         windows = self.windows
         window = self.top_window(windows)
+        if window.design is self.practice:
+            self.practise(window)
+            return
         shown = self.shown_buttons(window)
         if not shown:
             # A window that is still painting shows no buttons for a moment.
@@ -524,9 +565,15 @@ class Soak:
     def close_normally(self):
         """Closes the open window with its own button, then the launcher with
         Close; the program must end with status 0."""
-        for _ in range(3):
+        for _ in range(4):
             windows = self.settle()
             window = self.top_window(windows)
+            if window.design is self.practice:
+                xdotool("windowactivate", "--sync", window.wid, "key", "Escape")
+                self.closing += 1
+                self.wait_for(f"{window!r} did not close on Escape",
+                              lambda ws: all(w.wid != window.wid for w in ws), CHANGE_LIMIT)
+                continue
             close = next(b for b in window.design.buttons if b.caption in ("&Close", "&OK"))
             self.press(window, close, closing=True)
             if window.design is self.launcher:
@@ -576,20 +623,21 @@ def main():
     parser.add_argument("--count", type=int, default=1000, help="how many buttons to press")
     parser.add_argument("--log", type=Path, help="a file for every press, one a line")
     args = parser.parse_args()
-    notice, designs = load_designs(args.designs)
+    notice, designs, practice = load_designs(args.designs)
     problems = design_problems(designs)
     if problems:
         print("FAIL: the designs do not fit the soak:\n" + "\n".join(f"   {p}" for p in problems))
         return 1
     if args.check:
         print(f"the designs fit the soak: the notice '{notice}', "
-              + ", ".join(f"{d.name} with {len(d.buttons)} buttons" for d in designs))
+              + ", ".join(f"{d.name} with {len(d.buttons)} buttons" for d in designs)
+              + f"; the practice '{practice.caption}'")
         return 0
     if not args.program:
         parser.error("--program is needed unless --check is given")
     seed = args.seed if args.seed is not None else int(time.time()) % 1000000
     log = args.log.open("w", encoding="utf-8") if args.log else None
-    soak = Soak(args.program, notice, designs, random.Random(seed), log)
+    soak = Soak(args.program, notice, designs, practice, random.Random(seed), log)
     began = time.monotonic()
     try:
         soak.start()
@@ -614,7 +662,7 @@ def main():
     print(f"soak: seed {seed}, {soak.presses} random presses in {minutes} min {seconds} s; "
           f"the program started {soak.starts} times and ended with status 0 each time, "
           f"the last after {soak.closing} closing press(es)")
-    for design in soak.designs:
+    for design in soak.designs + [soak.practice]:
         print(f"   {design.name}: {soak.pressed[design.name]} presses, opened {soak.opened[design.name]} times")
         titles = [f"{t!r} {n}x" for t, n in sorted(soak.titles.items()) if design.owns(t)]
         if len(titles) > 1:
