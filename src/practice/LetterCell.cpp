@@ -23,12 +23,15 @@ LetterCell::LetterCell(const QString &letter, const QStringList &keys, QWidget *
     setObjectName(u"letterCell"_s);
     setAutoDefault(false);
     // A listener hears the letter and its keys, one key letter at a time so
-    // that "kh" is not read as a word; the dotted circle under a sign is not
-    // read.
+    // that "kh" is not read as a word. The dotted circle under a sign is not
+    // read; a vowel's sign is named apart from its letter, so that "आा" is
+    // not heard as one sound.
+    QString spokenLetter = letter;
+    spokenLetter.replace(QChar(Keying::DottedCircle), spokenLetter.startsWith(Keying::DottedCircle) ? QString() : u", "_s);
     QString spokenKeys;
     for (const QString &run : keys)
         spokenKeys += (spokenKeys.isEmpty() ? QString() : u", "_s) + run.split(QString(), Qt::SkipEmptyParts).join(u' ');
-    setAccessibleName(QString(letter).remove(Keying::DottedCircle) + u": "_s + spokenKeys);
+    setAccessibleName(spokenLetter + u": "_s + spokenKeys);
 }
 
 void LetterCell::setLetterFont(const QFont &font)

@@ -241,6 +241,7 @@ private Q_SLOTS:
         Practice practice;
         QCOMPARE(practice.cell(u"ख"_s)->accessibleName(), u"ख: k h"_s);
         QCOMPARE(practice.cell(u"◌ं"_s)->accessibleName(), u"ं: M"_s);
+        QCOMPARE(practice.cell(u"आ◌ा"_s)->accessibleName(), u"आ, ा: a a"_s);
 
         static QStringList heard;
         heard.clear();
