@@ -157,7 +157,7 @@ void AlphabetChart::fillGrid(QGridLayout &grid, const std::vector<ChartCell> &ce
 
 LetterCell *AlphabetChart::makeCell(const ChartCell &chartCell)
 {
-    auto *cell = new LetterCell(chartCell.letter + chartCell.sign, chartCell.keys, this);
+    auto *cell = new LetterCell(chartCell.letter, chartCell.sign, chartCell.keys, this);
     cell->setLetterFont(letterFont_);
     cell->show();
     cell->setFocusPolicy(Qt::ClickFocus);

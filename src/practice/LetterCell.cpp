@@ -15,9 +15,9 @@ constexpr int Padding = 6;
 
 } // namespace
 
-LetterCell::LetterCell(const QString &letter, const QStringList &keys, QWidget *parent)
+LetterCell::LetterCell(const QString &letter, const QString &sign, const QStringList &keys, QWidget *parent)
     : QPushButton(parent)
-    , letter_(letter)
+    , letter_(letter + sign)
     , keys_(keys)
 {
     setObjectName(u"letterCell"_s);
@@ -26,8 +26,9 @@ LetterCell::LetterCell(const QString &letter, const QStringList &keys, QWidget *
     // that "kh" is not read as a word. The dotted circle under a sign is not
     // read; a vowel's sign is named apart from its letter, so that "आा" is
     // not heard as one sound.
-    QString spokenLetter = letter;
-    spokenLetter.replace(QChar(Keying::DottedCircle), spokenLetter.startsWith(Keying::DottedCircle) ? QString() : u", "_s);
+    QString spokenLetter = QString(letter).remove(Keying::DottedCircle);
+    if (!sign.isEmpty())
+        spokenLetter += u", "_s + QString(sign).remove(Keying::DottedCircle);
     QString spokenKeys;
     for (const QString &run : keys)
         spokenKeys += (spokenKeys.isEmpty() ? QString() : u", "_s) + run.split(QString(), Qt::SkipEmptyParts).join(u' ');

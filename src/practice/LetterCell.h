@@ -10,7 +10,8 @@ class LetterCell final : public QPushButton
     Q_OBJECT
 
 public:
-    LetterCell(const QString &letter, const QStringList &keys, QWidget *parent);
+    // A vowel's cell shows its letter and its sign; other cells have no sign.
+    LetterCell(const QString &letter, const QString &sign, const QStringList &keys, QWidget *parent);
     Q_DISABLE_COPY_MOVE(LetterCell)
 
     const QString &letter() const { return letter_; }
